@@ -1,0 +1,45 @@
+# make        build into build/
+# make run    start the application
+# make test   every test (ctest), then the non-widget tests again under ASan/UBSan
+# make bench  the benchmarks
+BUILD     ?= build
+ASAN      ?= build-asan
+BENCHDIR  ?= build-bench
+JOBS      ?= $(shell nproc)
+WERROR    := $(if $(CI),ON,OFF)
+
+.PHONY: all build deps run test test-asan bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIRUKA_WERROR=$(WERROR) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/app/niruka
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory test-asan
+
+# The code without widgets, again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNIRUKA_SANITIZE=ON -DNIRUKA_WIDGETS=OFF \
+	      -DNIRUKA_WERROR=$(WERROR) >/dev/null
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DNIRUKA_BENCH=ON >/dev/null
+	cmake --build $(BENCHDIR) -j $(JOBS)
+	@for b in $(BENCHDIR)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN) $(BENCHDIR)
