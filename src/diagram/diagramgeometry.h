@@ -1,0 +1,100 @@
+#pragma once
+// The relation diagram as numbers: frame, grid, labels, settings legend, family title, the curve points
+// of every size and the size legend, for the screen surface or the printer page. Everything is in page
+// units (the printable page is 25 × 60 units, the diagram's origin 4.5 units from the left edge and 54
+// from the top, y growing downwards) and page points; the painter maps them onto any device.
+
+#include "engine/types.h"
+
+#include <QPointF>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace niruka {
+
+enum class DiagramTarget { Screen, Printer };
+
+// The reduction of the drawing: the screen surface shows the page at 1/1.6.
+inline constexpr double kScreenDrawScale = 1.6;
+inline constexpr double kPrinterDrawScale = 1.0;
+constexpr double drawScaleOf(DiagramTarget target) noexcept
+{
+    return target == DiagramTarget::Screen ? kScreenDrawScale : kPrinterDrawScale;
+}
+
+// Page frame in page units.
+inline constexpr double kPageWidth = 25.0;
+inline constexpr double kPageHeight = 60.0;
+inline constexpr double kPageLeft = -0.18 * 25.0; // page x of the left edge
+inline constexpr double kPageTop = -0.9 * 60.0;   // page y of the top edge
+inline constexpr double kPlotWidth = 0.8 * 25.0;
+inline constexpr double kPlotHeight = 0.834 * 60.0;
+
+// The inputs of one drawing.
+struct DiagramSettings {
+    double roughness = 0.0;                 // n
+    double runoffCoeff = 0.0;               // C
+    double rainIntensity = 0.0;             // I, mm/hr
+    std::optional<VelocityFormula> formula; // empty when neither option is chosen
+    int familyPosition = -1;                // position in the family list; a separator or -1 draws no family
+    int depthPosition = -1; // position in the 15-line effective-depth list; gives the fill code
+};
+
+enum class LineStyle { Solid, Dotted };
+
+struct DiagramLine {
+    QPointF from;
+    QPointF to;
+    LineStyle style = LineStyle::Solid;
+    double width = 1.0; // in dots of the device: screen pixels, printer dots
+    int colour = 0;     // palette number
+};
+
+// A text placed by its top-left corner.
+struct DiagramText {
+    QString text;
+    QPointF topLeft;
+    double pointSize = 11.0; // page points; the painter divides by the draw scale like every length
+};
+
+struct DiagramCurve {
+    int nominalSize = 0;
+    int colour = 0;
+    std::vector<QPointF> points; // one per gradient step, in page units
+};
+
+struct SizeLegendRow {
+    DiagramLine line;
+    DiagramText text;
+};
+
+struct DiagramGeometry {
+    DiagramTarget target = DiagramTarget::Screen;
+    double drawScale = kScreenDrawScale;
+    std::vector<DiagramLine> axes;
+    std::vector<DiagramLine> grid;
+    std::vector<DiagramText> labels;         // diagram title, axis captions, x ticks, y-axis label set
+    std::optional<DiagramText> familyTitle;  // absent without a family
+    std::vector<DiagramText> settingsLegend; // absent without a family
+    double curveWidth = 1.0;                 // dots
+    std::vector<DiagramCurve> curves;        // smallest size first
+    std::vector<SizeLegendRow> sizeLegend;   // left column first, each from its largest size down
+};
+
+// Frame, grid and labels only: the empty diagram of a page set-up or "新規作成".
+DiagramGeometry emptyDiagramGeometry(DiagramTarget target, int familyPosition);
+
+// The whole drawing. Arithmetic faults at a step (no section, n = 0, C × I = 0, …) keep that size's
+// previous value, so the drawing always completes and never holds NaN or infinity.
+DiagramGeometry diagramGeometry(const DiagramSettings &settings, DiagramTarget target);
+
+// The number of gradient steps evaluated per size: x = 0, 0.01, … while x ≤ 20 / drawScale.
+int gradientStepCount(DiagramTarget target) noexcept;
+
+// The area value Ak = −(360 × A × V) / (C × I) of one size at one surface x, or nothing on an arithmetic
+// fault. Exposed so that a single point can be checked by hand.
+std::optional<double> curveAreaValue(const DiagramSettings &settings, double innerDiameter, double surfaceX,
+                                     double drawScale);
+
+} // namespace niruka
