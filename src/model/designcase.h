@@ -3,6 +3,7 @@
 // what the checks write back for the result screen, the report and the project file. No behaviour lives here
 // beyond a few lookups that every reader would otherwise repeat.
 
+#include "engine/intensity.h"
 #include "engine/types.h"
 
 #include <QPointF>
@@ -126,6 +127,24 @@ struct IntensityInputs {
     std::optional<double> slopeGradient; // S (per mille)
     std::optional<double> retardance;    // n
 };
+
+// The engine's formula of IntensityInputs::intensityFormula (1–6); empty for 0 (none chosen) or out of range.
+constexpr std::optional<IntensityFormula> intensityFormulaOf(int option) noexcept
+{
+    if (option < 1 || option > 6)
+        return std::nullopt;
+    return static_cast<IntensityFormula>(option - 1);
+}
+
+// The engine's stage of IntensityInputs::riverStage (1 before, 2 after development); empty otherwise.
+constexpr std::optional<RiverStage> riverStageOf(int stage) noexcept
+{
+    if (stage == 1)
+        return RiverStage::BeforeDevelopment;
+    if (stage == 2)
+        return RiverStage::AfterDevelopment;
+    return std::nullopt;
+}
 
 // The one open design. The facility fields (gradient, diameter, section …) are those of the base record.
 struct DesignCase : FacilityRecord {
