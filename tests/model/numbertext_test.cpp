@@ -3,6 +3,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace niruka {
@@ -209,6 +210,38 @@ TEST(FormatNumber, ReadsBackAsTheShownNumber)
     for (const auto &c : cases)
         EXPECT_EQ(parseLeadingNumber(formatNumber(c.value, QStringView(c.pattern))), c.shown)
             << QString::fromUtf16(c.pattern).toStdString() << " " << c.value;
+}
+
+} // namespace
+} // namespace niruka
+
+namespace niruka {
+namespace {
+
+// Random values over many magnitudes: the text is always a plain number that reads back within half a unit
+// of the last place (plus the few units of the last binary place by which the shortest decimal form may stand
+// off the binary value), and a zero never carries a minus sign.
+TEST(FormatNumber, RandomValuesReadBackWithinHalfTheLastPlace)
+{
+    const struct {
+        const char16_t *pattern;
+        double halfPlace;
+    } patterns[] = {
+        {u"0", 0.5}, {u"0.0#", 0.005}, {u"0.00", 0.005}, {u"0.0000", 0.00005}, {u"0.000000", 5e-7}};
+    std::mt19937_64 random(2026);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-8, 8);
+    for (int round = 0; round < 5000; ++round) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        for (const auto &p : patterns) {
+            const QString text = formatNumber(value, QStringView(p.pattern));
+            SCOPED_TRACE(std::to_string(value) + " -> " + text.toStdString());
+            ASSERT_TRUE(hasLeadingNumber(text));
+            ASSERT_FALSE(text.startsWith(u"-") && parseLeadingNumber(text) == 0.0);
+            ASSERT_LE(std::fabs(parseLeadingNumber(text) - value),
+                      p.halfPlace + 4 * std::numeric_limits<double>::epsilon() * std::fabs(value));
+        }
+    }
 }
 
 } // namespace
