@@ -38,7 +38,8 @@ constexpr FacilityNameSlot facilityNameSlotOf(FacilityKind kind) noexcept
 
 inline constexpr int kPolygonVertexSlots = 8;
 
-// One facility and the section and velocity computed for it. The design holds one (as its base), and the
+// One facility, its section and the Kutter quantities of its last velocity (V itself is result.velocity for
+// the design and VelocityFacility::velocity for the calculator). The design holds one (as its base), and the
 // velocity calculator for the flow time holds a second one of the same shape, so the code that fills a
 // facility from a screen and computes its section serves both.
 struct FacilityRecord {
