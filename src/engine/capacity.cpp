@@ -31,7 +31,11 @@ double allowanceFactor(bool allowanceOn, double allowanceRate) noexcept
 
 double increasedDesignFlow(double designFlow, bool allowanceOn, double allowanceRate) noexcept
 {
-    return allowanceOn ? (allowanceRate + 100) * designFlow / 100 : designFlow;
+    // A rate of 0 leaves Q1 as it is: (100 × Q1)/100 can differ from Q1 in the last bit, which would turn an
+    // exact Q1 = Q2 into an insufficient facility only because the allowance is switched on.
+    if (!allowanceOn || allowanceRate == 0.0)
+        return designFlow;
+    return (allowanceRate + 100) * designFlow / 100;
 }
 
 Result<VelocityResult> velocityOf(VelocityFormula formula, double roughness, double gradientPerMille,
