@@ -1,0 +1,150 @@
+// The composed report against expected texts written by hand from the layout tables.
+// To change an expected report on purpose: edit tests/data/report/<name>.txt by hand (UTF-8, LF),
+// review the diff line by line, and commit it together with the change of the composer.
+
+#include "model/cp932codec.h"
+#include "report/reportcomposer.h"
+#include "reportdesigns.h"
+
+#include <QFile>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace niruka::test {
+namespace {
+
+QStringList expectedLines(const char *name)
+{
+    QFile file(QStringLiteral(NIRUKA_TEST_DATA "/report/") + QString::fromLatin1(name) +
+               QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.split(u'\n');
+}
+
+void expectSameLines(const QStringList &actual, const QStringList &expected, const char *name)
+{
+    const qsizetype n = std::max(actual.size(), expected.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString a = i < actual.size() ? actual[i] : QStringLiteral("<missing>");
+        const QString e = i < expected.size() ? expected[i] : QStringLiteral("<missing>");
+        EXPECT_EQ(a.toStdString(), e.toStdString()) << name << " line " << (i + 1);
+    }
+}
+
+class GoldenReport : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(GoldenReport, LinesEqualTheHandWrittenText)
+{
+    const ReportCase &c = GetParam();
+    const QStringList expected = expectedLines(c.name);
+    ASSERT_FALSE(expected.isEmpty()) << "no expected text for " << c.name;
+    expectSameLines(composeReport(c.make()).texts(), expected, c.name);
+}
+
+TEST_P(GoldenReport, Cp932BytesEqualTheHandWrittenText)
+{
+    const ReportCase &c = GetParam();
+    const Cp932Encoded actual = encodeCp932Lines(composeReport(c.make()).texts());
+    ASSERT_TRUE(actual.ok()) << c.name << ": " << actual.unencodable.toStdString();
+    const Cp932Encoded expected = encodeCp932Lines(expectedLines(c.name));
+    ASSERT_TRUE(expected.ok());
+    EXPECT_EQ(actual.bytes, expected.bytes) << c.name;
+    EXPECT_TRUE(actual.bytes.endsWith("\r\n")) << c.name;
+}
+
+// Part 1 runs to the blank lines after Q1, part 2 from the facility heading to the dashes, part 3 is
+// block M; only the NO line carries the failing mark.
+TEST_P(GoldenReport, PartsAndVerdictMark)
+{
+    const ReportCase &c = GetParam();
+    const DesignCase design = c.make();
+    const ComposedReport report = composeReport(design);
+    const QStringList part2 = report.partTexts(2);
+    ASSERT_FALSE(part2.isEmpty());
+    EXPECT_EQ(part2.first().trimmed(), QStringLiteral("◎ 排水施設の検討")) << c.name;
+    EXPECT_TRUE(part2.last().trimmed().startsWith(QStringLiteral("――"))) << c.name;
+    const QStringList part1 = report.partTexts(1);
+    EXPECT_TRUE(part1.last().isEmpty() && part1[part1.size() - 2].isEmpty()) << c.name;
+    const QStringList part3 = report.partTexts(3);
+    ASSERT_EQ(part3.size(), 4) << c.name;
+    EXPECT_EQ(part3[1].trimmed(), QStringLiteral("◇ 最大流域面積"));
+
+    int marked = 0;
+    for (const ReportLine &l : report.lines) {
+        if (l.failingVerdict) {
+            ++marked;
+            EXPECT_EQ(l.part, 2);
+            EXPECT_TRUE(l.text.endsWith(QStringLiteral("∴ NO"))) << c.name;
+        }
+    }
+    EXPECT_EQ(marked, report.verdictNo ? 1 : 0) << c.name;
+    EXPECT_EQ(report.split, design.intensity.flowVelocityMode == VelocityMode::Computed) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, GoldenReport, ::testing::ValuesIn(reportCases()),
+                         [](const ::testing::TestParamInfo<ReportCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(ReportComposer, VerdictFlagFollowsTheComparison)
+{
+    EXPECT_TRUE(composeReport(vpManningDirectNo()).verdictNo);
+    EXPECT_FALSE(composeReport(humeKutterAllowanceOk()).verdictNo);
+}
+
+// Q1 equal to Q2 to the last bit is sufficient and printed with "<".
+TEST(ReportComposer, EqualFlowsAreOk)
+{
+    DesignCase d = vpManningDirectNo();
+    d.result.designFlow = d.result.capacity;
+    const ComposedReport r = composeReport(d);
+    EXPECT_FALSE(r.verdictNo);
+    EXPECT_EQ(r.lines[r.lines.size() - 6].text,
+              QString(19, u' ') + QStringLiteral("Q1=0.0069m3/sec  <  Q2=0.0069m3/sec  　∴ O.K"));
+}
+
+// The allowance compares k·Q1 with Q2: a design that passes without allowance can fail with it.
+TEST(ReportComposer, AllowanceCanTurnTheVerdict)
+{
+    DesignCase d = vpManningDirectNo();
+    d.result.designFlow = d.result.capacity / 1.1; // passes without allowance
+    EXPECT_FALSE(composeReport(d).verdictNo);
+    d.allowanceChoice = AllowanceChoice::With;
+    d.allowanceRate = 20;
+    const ComposedReport r = composeReport(d);
+    EXPECT_TRUE(r.verdictNo);
+    const QStringList part2 = r.partTexts(2);
+    EXPECT_TRUE(
+        part2[part2.size() - 2].contains(QStringLiteral("1.2×Q1=0.0075m3/sec  >  Q2=0.0069m3/sec    ∴ NO")))
+        << part2[part2.size() - 2].toStdString();
+    EXPECT_EQ(part2.last(), QString(18, u' ') + QString(27, QChar(0x2015)));
+}
+
+// On a page the first Kutter formula line of the facility check is indented like the calculator's.
+TEST(ReportComposer, PageOutputDiffersOnlyInTheKutterNumerator)
+{
+    const DesignCase d = humeKutterAllowanceOk();
+    const QStringList file = composeReport(d, ReportOutput::TextFile).texts();
+    const QStringList page = composeReport(d, ReportOutput::Page).texts();
+    ASSERT_EQ(file.size(), page.size());
+    int differing = 0;
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        if (file[i] == page[i])
+            continue;
+        ++differing;
+        EXPECT_EQ(file[i], QString(29, u' ') + QStringLiteral("23＋(1/0.013)＋(0.00155/0.0050)"));
+        EXPECT_EQ(page[i], QString(28, u' ') + QChar(0x3000) + QString(3, u' ') +
+                               QStringLiteral("23＋(1/0.013)＋(0.00155/0.0050)"));
+    }
+    EXPECT_EQ(differing, 1);
+    // A Manning report is the same on both outputs.
+    EXPECT_EQ(composeReport(vpManningDirectNo(), ReportOutput::Page).texts(),
+              composeReport(vpManningDirectNo()).texts());
+}
+
+} // namespace
+} // namespace niruka::test
