@@ -66,6 +66,8 @@ void drawText(QPainter &painter, const DiagramText &text, const PageMap &map, co
     QFont font(surface.fontFamily.isEmpty() ? QString::fromUtf8(kPGothicFamily) : surface.fontFamily);
     const int dpi = std::max(1, painter.device()->logicalDpiY());
     font.setPointSizeF(std::max(1.0, text.pointSize * surface.pixelsPerPoint * kPointsPerInch / dpi));
+    // Unhinted glyphs keep the same proportions on the reduced screen page as on paper.
+    font.setHintingPreference(QFont::PreferNoHinting);
     painter.setFont(font);
     painter.setPen(paletteColour(0));
     const QFontMetricsF metrics(font, painter.device());
@@ -88,7 +90,7 @@ QColor paletteColour(int number)
 QSizeF defaultPageSizePoints()
 {
     constexpr double pointsPerMm = kPointsPerInch / 25.4;
-    return {190 * pointsPerMm, 277 * pointsPerMm};
+    return {200 * pointsPerMm, 287 * pointsPerMm};
 }
 
 QSizeF surfacePixelSize(const QSizeF &pagePoints, DiagramTarget target, double dpi)

@@ -24,7 +24,7 @@ struct DiagramSurface {
     QString fontFamily;        // "ＭＳ Ｐゴシック" unless told otherwise
 };
 
-// The printable page of the screen drawings when no printer is asked: A4 less 10 mm margins, in points.
+// The printable page of the screen drawings when no printer is asked: A4 less 5 mm margins, in points.
 QSizeF defaultPageSizePoints();
 
 // A page drawn at 1/drawScale on a device of `dpi` dots per inch, its top-left corner at the origin.
