@@ -1,5 +1,8 @@
 #include "docs/projectfile.h"
 
+#include "model/cp932codec.h"
+
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
@@ -276,6 +279,80 @@ QStringList projectLines(const ProjectRecord &record)
 ProjectReadResult readProjectLines(const QStringList &lines, ProjectRecord &record)
 {
     return readLines(lines, nullptr, record);
+}
+
+QByteArray encodeProject(const ProjectRecord &record, QString *error)
+{
+    const Cp932Encoded encoded = encodeCp932Lines(projectLines(record));
+    if (!encoded.ok()) {
+        if (error)
+            *error = QStringLiteral("次の文字はファイルに保存できません：%1").arg(encoded.unencodable);
+        return {};
+    }
+    return encoded.bytes;
+}
+
+ProjectReadResult decodeProject(const QByteArray &bytes, ProjectRecord &record)
+{
+    if (bytes.size() > kMaxProjectFileSize) {
+        ProjectReadResult tooLarge;
+        tooLarge.status = ProjectReadStatus::TooLarge;
+        return tooLarge;
+    }
+    // Lines are split on the bytes (CR and LF never occur inside a CP932 character) and decoded one by
+    // one, so that a line that does not convert spoils only its own field.
+    QStringList lines;
+    QList<bool> undecodable;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        const Cp932Decoded line = decodeCp932(QByteArrayView(bytes).sliced(start, end - start));
+        lines << line.text;
+        undecodable << !line.ok();
+        if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return readLines(lines, &undecodable, record);
+}
+
+QString saveProjectFile(const QString &path, const ProjectRecord &record)
+{
+    QString error;
+    const QByteArray bytes = encodeProject(record, &error);
+    if (!error.isEmpty())
+        return error;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("ファイルを書き込めません：%1\n%2")
+            .arg(QDir::toNativeSeparators(path), file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("ファイルを書き込めません：%1\n%2")
+            .arg(QDir::toNativeSeparators(path), file.errorString());
+    return {};
+}
+
+ProjectReadResult loadProjectFile(const QString &path, ProjectRecord &record)
+{
+    ProjectReadResult failed;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        failed.status = ProjectReadStatus::CannotOpen;
+        return failed;
+    }
+    if (file.size() > kMaxProjectFileSize) {
+        failed.status = ProjectReadStatus::TooLarge;
+        return failed;
+    }
+    const QByteArray bytes = file.read(kMaxProjectFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        failed.status = ProjectReadStatus::CannotOpen;
+        return failed;
+    }
+    return decodeProject(bytes, record);
 }
 
 QString formatFileNumber(double value)
