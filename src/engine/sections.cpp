@@ -3,6 +3,8 @@
 #include "engine/filloption.h"
 #include "engine/guard.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 
@@ -151,13 +153,41 @@ double roundToFourDecimals(double value) noexcept
 {
     if (!std::isfinite(value))
         return value;
-    const double scaled = value * 10000;
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0) // 2^52: already whole
+    // Round the shortest decimal form that reads back as the same double, as the screens format it: half
+    // away from zero at the fourth decimal (0.00145 gives 0.0015 although 0.00145 × 10⁴ falls just below
+    // the tie in binary).
+    std::array<char, 400> text{};
+    char *const first = text.data() + 1; // one spare place for a carry into a new leading digit
+    const auto [end, ec] =
+        std::to_chars(first, text.data() + text.size() - 8, std::fabs(value), std::chars_format::fixed);
+    if (ec != std::errc())
         return value;
-    const double rounded = std::round(scaled); // half away from zero
+    char *begin = first;
+    char *last = end;
+    char *dot = std::find(first, last, '.');
+    if (dot != last && last - dot > 5) {
+        const bool up = dot[5] >= '5';
+        last = dot + 5;
+        for (char *digit = last - 1; up; --digit) {
+            if (digit < first) {
+                *digit = '1';
+                begin = digit;
+                break;
+            }
+            if (*digit == '.')
+                continue;
+            if (*digit != '9') {
+                ++*digit;
+                break;
+            }
+            *digit = '0';
+        }
+    }
+    double rounded = 0.0;
+    std::from_chars(begin, last, rounded);
     if (rounded == 0.0)
         return 0.0;
-    return rounded / 10000;
+    return value < 0 ? -rounded : rounded;
 }
 
 } // namespace niruka

@@ -155,8 +155,13 @@ TEST(PolygonSectionTest, FourDecimalRoundingIsHalfAwayFromZero)
         double in;
         double out;
     };
-    const Row rows[] = {{1.23455, 1.2346},   {0.00005, 0.0001}, {0.00004999, 0.0},          {2.5, 2.5},
-                        {-1.23455, -1.2346}, {1.99999, 2.0},    {123456.78915, 123456.7892}};
+    // Rounded on the shortest decimal form, as the screens show it: 0.00145 × 10⁴ is just below the tie in
+    // binary, yet "0.00145" shows as 0.0015.
+    const Row rows[] = {{1.23455, 1.2346}, {1.00005, 1.0001}, {0.00145, 0.0015},
+                        {0.00005, 0.0001}, {0.00004999, 0.0}, {0.99995, 1.0},
+                        {9.99995, 10.0},   {2.5, 2.5},        {-1.23455, -1.2346},
+                        {-0.00004, 0.0},   {1.99999, 2.0},    {123456.78915, 123456.7892},
+                        {1e300, 1e300},    {5e-324, 0.0}};
     for (const Row &r : rows) {
         SCOPED_TRACE(r.in);
         EXPECT_EQ(roundToFourDecimals(r.in), r.out);
