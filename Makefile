@@ -2,13 +2,14 @@
 # make run    start the application
 # make test   every test (ctest), then the non-widget tests again under ASan/UBSan
 # make bench  the benchmarks
+# make fuzz   libFuzzer on the project-file reader (clang)
 BUILD     ?= build
 ASAN      ?= build-asan
 BENCHDIR  ?= build-bench
 JOBS      ?= $(shell nproc)
 WERROR    := $(if $(CI),ON,OFF)
 
-.PHONY: all build deps run test test-asan bench format clean
+.PHONY: all build deps run test test-asan bench fuzz format clean
 
 all: build
 
@@ -37,6 +38,14 @@ bench: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DNIRUKA_BENCH=ON >/dev/null
 	cmake --build $(BENCHDIR) -j $(JOBS)
 	@for b in $(BENCHDIR)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+# libFuzzer on the project-file reader for FUZZ_SECONDS (clang only), seeded with the golden files.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIRUKA_WIDGETS=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_projectfile
+	mkdir -p build-fuzz/corpus && cp tests/data/docs/*.nrk build-fuzz/corpus/
+	build-fuzz/tests/fuzz/fuzz_projectfile -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
