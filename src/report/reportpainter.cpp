@@ -3,6 +3,7 @@
 #include "model/environment.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace niruka {
@@ -89,6 +90,24 @@ bool Hyouji_2(ReportSurface &surface, const ComposedReport &report)
 bool Hyouji_3(ReportSurface &surface, const ComposedReport &report)
 {
     return printPart(surface, report, 3);
+}
+
+bool printReport(QPagedPaintDevice &device, const ComposedReport &report, bool withMaxArea)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    ReportSurface surface(painter, reportFont(kPrinterPointSize));
+    bool drewNo = Hyouji_1(surface, report);
+    if (report.split) {
+        device.newPage();
+        surface.home();
+    }
+    drewNo = Hyouji_2(surface, report) || drewNo;
+    if (withMaxArea)
+        drewNo = Hyouji_3(surface, report) || drewNo;
+    painter.end();
+    return drewNo;
 }
 
 } // namespace niruka

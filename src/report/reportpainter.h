@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 
+class QPagedPaintDevice;
 class QPainter;
 
 namespace niruka {
@@ -57,5 +58,11 @@ bool Hyouji_1(ReportSurface &surface, const ComposedReport &report);
 bool Hyouji_2(ReportSurface &surface, const ComposedReport &report);
 // Part 3.
 bool Hyouji_3(ReportSurface &surface, const ComposedReport &report);
+
+// The printed report on a paged device (a printer or a PDF writer), in the 12-point Mincho: part 1,
+// a new page when the report is split, part 2, and part 3 only when `withMaxArea`. Returns true when
+// a failing verdict was drawn (the caller sounds the beep). A device that cannot be painted on draws
+// nothing and returns false.
+bool printReport(QPagedPaintDevice &device, const ComposedReport &report, bool withMaxArea);
 
 } // namespace niruka
