@@ -1,15 +1,19 @@
 #include "model/environment.h"
+#include "ui/mainframe.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QFont>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     niruka::installJapaneseEnvironment();
-    QMainWindow w;
-    w.setWindowTitle(QString::fromUtf8("ニルカ（雨水編）"));
-    w.resize(1024, 720);
-    w.show();
+    // The screens' own font; the environment maps it to IPA P Gothic where Windows fonts are missing.
+    QApplication::setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+    QApplication::setApplicationDisplayName(niruka::MainFrame::applicationTitle());
+    niruka::MainFrame frame;
+    QObject::connect(&frame, &niruka::MainFrame::exitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    frame.show();
     return app.exec();
 }

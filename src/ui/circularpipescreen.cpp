@@ -1,0 +1,96 @@
+#include "ui/circularpipescreen.h"
+
+#include "engine/filloption.h"
+#include "ui/mainframe.h"
+#include "ui/screenparts.h"
+#include "ui/shapesketch.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace niruka {
+
+CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
+{
+    setObjectName(QStringLiteral("CircularPipeScreen"));
+    setWindowTitle(QStringLiteral("排水施設"));
+
+    auto *title = makeLabel(this, QStringLiteral("円　形　管"), "lbl_title");
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    title->setFont(f);
+
+    m_material = makeField(this, "txt_m", 18);
+    m_diameter = makeField(this, "txt1", 7);
+    m_gradient = makeField(this, "txt2", 7);
+    m_roughness = makeField(this, "txt3", 7);
+    m_depth = makeDepthList(this);
+    QList<QString> lines;
+    for (const std::string &s : circularFillList())
+        lines.append(QString::fromStdString(s));
+    fillDepthList(m_depth, lines, kCircularFillDefaultPosition);
+    m_calc = new QPushButton(QStringLiteral("計算"), this);
+    m_calc->setObjectName(QStringLiteral("cmd1"));
+    m_calc->setAutoDefault(false);
+
+    auto *g = new QGridLayout;
+    g->setVerticalSpacing(4);
+    int r = 0;
+    g->addWidget(makeLabel(this, QStringLiteral("管の材料・名称")), r++, 0, 1, 3);
+    g->addWidget(m_material, r++, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("直径 Ｄ＝")), r, 0, Qt::AlignRight);
+    g->addWidget(m_diameter, r, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("m")), r++, 2);
+    g->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), r++, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("x＝")), r, 0, Qt::AlignRight);
+    g->addWidget(m_gradient, r++, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("粗度係数")), r++, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("n＝")), r, 0, Qt::AlignRight);
+    g->addWidget(m_roughness, r++, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("有効水深 水量"), "lbl_cbo"), r++, 0, 1, 3);
+    g->addWidget(m_depth, r++, 0, 1, 3);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(new ShapeSketch(ShapeSketch::Shape::Circle, this), 0, Qt::AlignHCenter);
+    side->addStretch();
+    side->addWidget(m_calc);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(g);
+    body->addSpacing(10);
+    body->addLayout(side);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->addWidget(title);
+    layout->addLayout(body);
+
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_material, m_diameter, m_gradient, m_roughness, m_depth})
+        closeResultOnClick(w, facilityHint());
+    chainEnter({m_material, m_diameter, m_gradient, m_roughness, m_depth, m_calc});
+    connect(m_calc, &QPushButton::clicked, this, &CircularPipeScreen::calculate);
+}
+
+CircularEntries CircularPipeScreen::entries() const
+{
+    CircularEntries e;
+    e.material = m_material->text();
+    e.diameter = m_diameter->text();
+    e.gradient = m_gradient->text();
+    e.roughness = m_roughness->text();
+    e.fillRow = m_depth->currentIndex();
+    return e;
+}
+
+void CircularPipeScreen::calculate()
+{
+    finishCalculation(calculateCircular(m_frame.design(), m_frame.conditionsEntries(), entries()));
+}
+
+} // namespace niruka

@@ -1,0 +1,26 @@
+#pragma once
+// The facility screen of another circular pipe: material, diameter, gradient, roughness, effective depth.
+
+#include "ui/facilityscreen.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace niruka {
+
+class CircularPipeScreen : public FacilityScreen {
+    Q_OBJECT
+public:
+    explicit CircularPipeScreen(MainFrame &frame);
+
+    CircularEntries entries() const;
+    void calculate(); // "計算"
+
+private:
+    QLineEdit *m_material, *m_diameter, *m_gradient, *m_roughness;
+    QComboBox *m_depth;
+    QPushButton *m_calc;
+};
+
+} // namespace niruka

@@ -1,0 +1,127 @@
+#include "ui/ditchscreen.h"
+
+#include "engine/filloption.h"
+#include "ui/mainframe.h"
+#include "ui/screenparts.h"
+#include "ui/shapesketch.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace niruka {
+
+DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
+{
+    setObjectName(QStringLiteral("DitchScreen"));
+    setWindowTitle(QStringLiteral("排水施設"));
+
+    auto *title = makeLabel(this, QStringLiteral("Ｕ型溝　台形溝"), "lbl_title");
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    title->setFont(f);
+
+    m_material = makeField(this, "txt_m", 18);
+    m_height = makeField(this, "txt1", 7);
+    m_bottom = makeField(this, "txt2", 7);
+    m_top = makeField(this, "txt3", 7);
+    m_slope = makeField(this, "txt4", 7);
+    m_gradient = makeField(this, "txt5", 7);
+    m_roughness = makeField(this, "txt6", 7);
+    m_depth = makeDepthList(this);
+    QList<QString> lines;
+    for (const std::string &s : ditchFillList())
+        lines.append(QString::fromStdString(s));
+    fillDepthList(m_depth, lines, kDitchFillDefaultPosition);
+    m_calc = new QPushButton(QStringLiteral("計算"), this);
+    m_calc->setObjectName(QStringLiteral("cmd1"));
+    m_calc->setAutoDefault(false);
+
+    auto *shape = new QGroupBox(QStringLiteral("施設の形状"), this);
+    auto *sl = new QVBoxLayout(shape);
+    sl->setContentsMargins(4, 2, 4, 2);
+    sl->addWidget(new ShapeSketch(ShapeSketch::Shape::Ditch, shape));
+
+    auto *dims = new QGridLayout;
+    dims->setVerticalSpacing(4);
+    const struct {
+        const char *label;
+        QLineEdit *field;
+    } rows[] = {
+        {"高さ h＝", m_height}, {"下部巾 b1＝", m_bottom}, {"上部巾 b2＝", m_top}, {"傾斜巾 b3＝", m_slope}};
+    int r = 0;
+    for (const auto &row : rows) {
+        dims->addWidget(makeLabel(this, QString::fromUtf8(row.label)), r, 0, Qt::AlignRight);
+        dims->addWidget(row.field, r, 1);
+        dims->addWidget(makeLabel(this, QStringLiteral("m")), r++, 2);
+    }
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(makeLabel(this, QStringLiteral("排水溝の材料・名称")));
+    left->addWidget(m_material);
+    left->addWidget(shape);
+    left->addLayout(dims);
+    left->addStretch();
+
+    auto *g = new QGridLayout;
+    g->setVerticalSpacing(4);
+    r = 0;
+    g->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), r++, 0, 1, 2);
+    g->addWidget(makeLabel(this, QStringLiteral("x＝")), r, 0, Qt::AlignRight);
+    g->addWidget(m_gradient, r++, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("粗度係数")), r++, 0, 1, 2);
+    g->addWidget(makeLabel(this, QStringLiteral("n＝")), r, 0, Qt::AlignRight);
+    g->addWidget(m_roughness, r++, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("有効水深 "), "lbl_cbo"), r++, 0, 1, 2);
+    g->addWidget(m_depth, r++, 0, 1, 2);
+    g->setRowStretch(r++, 1);
+    g->addWidget(m_calc, r, 0, 1, 2);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addSpacing(10);
+    body->addLayout(g);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->addWidget(title);
+    layout->addLayout(body);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{m_material, m_height, m_bottom, m_top, m_slope,
+                                                       m_gradient, m_roughness})
+        closeResultOnClick(w, facilityHint());
+    closeResultOnClick(m_depth, ditchDepthHint());
+    chainEnter({m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness, m_depth, m_calc});
+    connect(m_calc, &QPushButton::clicked, this, &DitchScreen::calculate);
+}
+
+DitchEntries DitchScreen::entries() const
+{
+    DitchEntries e;
+    e.material = m_material->text();
+    e.height = m_height->text();
+    e.bottomWidth = m_bottom->text();
+    e.topWidth = m_top->text();
+    e.slopeWidth = m_slope->text();
+    e.gradient = m_gradient->text();
+    e.roughness = m_roughness->text();
+    e.fillRow = m_depth->currentIndex();
+    return e;
+}
+
+QWidget *DitchScreen::firstEntry() const
+{
+    return m_height;
+}
+
+void DitchScreen::calculate()
+{
+    finishCalculation(calculateDitch(m_frame.design(), m_frame.conditionsEntries(), entries()));
+}
+
+} // namespace niruka

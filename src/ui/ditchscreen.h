@@ -1,0 +1,28 @@
+#pragma once
+// The facility screen of a U-ditch or trapezoidal ditch: material, height, three widths, gradient,
+// roughness and effective depth.
+
+#include "ui/facilityscreen.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace niruka {
+
+class DitchScreen : public FacilityScreen {
+    Q_OBJECT
+public:
+    explicit DitchScreen(MainFrame &frame);
+
+    DitchEntries entries() const;
+    QWidget *firstEntry() const override;
+    void calculate(); // "計算"
+
+private:
+    QLineEdit *m_material, *m_height, *m_bottom, *m_top, *m_slope, *m_gradient, *m_roughness;
+    QComboBox *m_depth;
+    QPushButton *m_calc;
+};
+
+} // namespace niruka

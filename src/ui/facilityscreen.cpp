@@ -1,0 +1,31 @@
+#include "ui/facilityscreen.h"
+
+#include "ui/eventhook.h"
+#include "ui/mainframe.h"
+
+#include <QAbstractItemView>
+
+namespace niruka {
+
+FacilityScreen::FacilityScreen(MainFrame &frame) : m_frame(frame) {}
+
+void FacilityScreen::closeResultOnClick(QWidget *field, const QString &hint)
+{
+    QWidget *target = field;
+    if (auto *view = qobject_cast<QAbstractItemView *>(field))
+        target = view->viewport();
+    EventHook::onClick(target, [this, hint] {
+        m_frame.closeResult();
+        m_frame.statusMessage(hint);
+    });
+}
+
+void FacilityScreen::finishCalculation(const std::optional<Refusal> &refusal)
+{
+    if (refusal)
+        m_frame.refuse(*refusal, this);
+    else
+        m_frame.showResult();
+}
+
+} // namespace niruka

@@ -1,0 +1,30 @@
+#pragma once
+// What the four facility screens share: the main window they report to, the click behaviour of their fields
+// (closes the result screen and shows the note) and the handling of a "計算" outcome.
+
+#include "ui/designworkflow.h"
+
+#include <QWidget>
+
+namespace niruka {
+
+class MainFrame;
+
+class FacilityScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit FacilityScreen(MainFrame &frame);
+
+    // The field Enter on the facility list moves to (nullptr: the focus stays).
+    virtual QWidget *firstEntry() const { return nullptr; }
+
+protected:
+    // A click into `field` closes the result screen and shows `hint` (a list: on its viewport).
+    void closeResultOnClick(QWidget *field, const QString &hint);
+    // Shows the refusal, or the result screen when there is none.
+    void finishCalculation(const std::optional<Refusal> &refusal);
+
+    MainFrame &m_frame;
+};
+
+} // namespace niruka

@@ -1,0 +1,151 @@
+#pragma once
+// The application's one top-level window: the multiple-document area that holds every screen, the menu
+// bar, the toolbar, the one-panel status bar, and the lifecycle of the one open design.
+
+#include "model/designcase.h"
+#include "ui/designworkflow.h"
+#include "ui/facilityswitch.h"
+#include "ui/filecommands.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace niruka {
+
+class CircularPipeScreen;
+class ConditionsScreen;
+class DitchScreen;
+class PipeScreen;
+class PolygonDitchScreen;
+class ResultScreen;
+
+class MainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainFrame(QWidget *parent = nullptr);
+    ~MainFrame() override;
+
+    static QString applicationTitle(); // "ニルカ（雨水編）"
+
+    DesignCase &design() { return m_design; }
+    const DesignCase &design() const { return m_design; }
+
+    QMdiArea *mdiArea() const { return m_mdi; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    // Menu items and top-level menus by control name ("Men_FNew", "Men_G" …) and the toolbar buttons as
+    // "Toolbar1_1" … "Toolbar1_6" (4 is the separator). Null for an unknown name.
+    QAction *action(const char *name) const;
+    QAction *toolbarButton(int index) const;
+
+    // The status-bar panel "msg".
+    QString statusText() const;
+    QLabel *statusPanel() const { return m_msg; }
+
+    // Path of the project file the design was read from or last saved to; empty for a new design.
+    QString currentFileName() const { return m_fileName; }
+    void setCurrentFileName(const QString &path) { m_fileName = path; }
+
+    // Connects a command whose action lives elsewhere (open, save, print image, print, editor write, the
+    // diagram): "Men_FOpn", "Men_FOvw", "Men_FSav", "Men_FImg", "Men_FPrn", "Men_FEWri", "Men_G". The
+    // toolbar buttons follow the menu item of the same command. Until a handler is set the command says in
+    // the status bar that it is not available yet.
+    void setCommandHandler(const char *name, std::function<void()> handler);
+    bool hasCommandHandler(const char *name) const;
+    // Runs the handler of `name`, or says in the status bar that the command is not available yet.
+    void runCommandHandler(const char *name);
+
+    // Adds `screen` as a sub-window at a position given in twips (1/1440 inch) and shows it.
+    QMdiSubWindow *addScreen(QWidget *screen, int leftTwips, int topTwips);
+    int twipsToPixels(int twips) const;
+    // Makes the sub-window that holds `screen` the active one.
+    void activateScreen(QWidget *screen);
+
+    // The design screens while they are open (nullptr otherwise).
+    ConditionsScreen *conditionsScreen() const;
+    PipeScreen *pipeScreen() const;
+    CircularPipeScreen *circularPipeScreen() const;
+    DitchScreen *ditchScreen() const;
+    PolygonDitchScreen *polygonDitchScreen() const;
+    ResultScreen *resultScreen() const;
+    FacilityScreenId openFacilityScreen() const;
+
+    // The design workflow, called by the screens.
+    void selectFacilityKind(FacilityKind kind);
+    // Shows the result screen for the check just stored in the design, or brings it to the front when it
+    // already shows that check.
+    void showResult();
+    // Closes the result screen if it is open: `capacity` back to 0 and toolbar buttons 3, 5 and 6 off.
+    void closeResult();
+    // Shows a refusal: the "エラーメッセージ" box, then the focus on the field named.
+    void refuse(const Refusal &refusal, QWidget *facilityScreen);
+    // The entries of the conditions screen (empty when it is not open).
+    ConditionsEntries conditionsEntries() const;
+
+    void applyFileCommands(const FileCommandState &state);
+    FileCommandState fileCommands() const;
+
+public slots:
+    void statusMessage(const QString &text);
+
+    void FileNew();
+    void FileOpen();
+    void FileUpdate();
+    void fileSaveAs();
+    void FileImage();
+    void FilePrint();
+    void Kakikomi();
+    void Tojiru();
+    void openDiagram();
+    void startEditor();
+    void closeDesign();         // Men_FCls
+    void exitFromMenu();        // Men_FEnd
+    void showReference();       // Men_S
+    void showVersion();         // Men_HVer
+    void refreshFileCommands(); // the File menu opening
+
+signals:
+    // Tojiru has unloaded the screens of this window; screens of other parts unload theirs here.
+    void designScreensClosing();
+    // The user confirmed the exit.
+    void exitRequested();
+    // The conditions screen asks the intensity screen (I "直接入力", a click or key in the I field) or the
+    // runoff screen (C "直接入力") to close; those screens connect here.
+    void closeIntensityScreenRequested();
+    void closeRunoffScreenRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
+    void closeSubWindowOf(QWidget *screen);
+    void quitApplication();
+    void placeAtTwips(QMdiSubWindow *window, int leftTwips, int topTwips);
+
+    DesignCase m_design;
+    QString m_fileName;
+    QMdiArea *m_mdi = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QLabel *m_msg = nullptr;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, std::function<void()>> m_handlers;
+    bool m_exiting = false;
+
+    QPointer<ConditionsScreen> m_conditions;
+    QPointer<PipeScreen> m_pipe;
+    QPointer<CircularPipeScreen> m_circular;
+    QPointer<DitchScreen> m_ditch;
+    QPointer<PolygonDitchScreen> m_polygon;
+    QPointer<ResultScreen> m_result;
+    DesignCase m_shownResult; // the design as the result screen computed it
+};
+
+} // namespace niruka

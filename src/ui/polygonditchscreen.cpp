@@ -1,0 +1,206 @@
+#include "ui/polygonditchscreen.h"
+
+#include "ui/eventhook.h"
+#include "ui/mainframe.h"
+#include "ui/screenparts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace niruka {
+
+PolygonSketch::PolygonSketch(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pic_sketch"));
+    setFixedSize(133, 137);
+}
+
+void PolygonSketch::setPoints(const QList<QPoint> &points)
+{
+    m_points = points;
+    update();
+}
+
+void PolygonSketch::clear()
+{
+    m_points.clear();
+    update();
+}
+
+void PolygonSketch::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QPen(Qt::black, 2));
+    if (m_points.size() >= 2)
+        p.drawPolyline(m_points.constData(), static_cast<int>(m_points.size()));
+}
+
+PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
+{
+    setObjectName(QStringLiteral("PolygonDitchScreen"));
+    setWindowTitle(QStringLiteral("排水施設"));
+
+    auto *title = makeLabel(this, QStringLiteral("排水溝　河川等"), "lbl_title");
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    title->setFont(f);
+
+    m_material = makeField(this, "txt_m", 18);
+    m_bottom = makeField(this, "txt1", 7);
+    m_top = makeField(this, "txt2", 7);
+    m_height = makeField(this, "txt3", 7);
+    m_gradient = makeField(this, "txt4", 7);
+    m_roughness = makeField(this, "txt5", 7);
+
+    // Vertex table.
+    auto *vertices = new QGridLayout;
+    vertices->setVerticalSpacing(1);
+    vertices->setHorizontalSpacing(4);
+    vertices->addWidget(makeLabel(this, QStringLiteral("Ｘ(m)")), 0, 1, Qt::AlignHCenter);
+    vertices->addWidget(makeLabel(this, QStringLiteral("Y(m)")), 0, 2, Qt::AlignHCenter);
+    for (int i = 0; i < 8; ++i) {
+        m_x[i] = makeField(this, QStringLiteral("txt_x%1").arg(i + 1).toLatin1().constData(), 6);
+        m_y[i] = makeField(this, QStringLiteral("txt_y%1").arg(i + 1).toLatin1().constData(), 6);
+        vertices->addWidget(makeLabel(this, QString::number(i)), i + 1, 0, Qt::AlignRight);
+        vertices->addWidget(m_x[i], i + 1, 1);
+        vertices->addWidget(m_y[i], i + 1, 2);
+    }
+    m_x[0]->setText(QStringLiteral(" 0"));
+    m_y[0]->setText(QStringLiteral(" 0"));
+
+    // Axes and the sketch area with its instruction.
+    auto *axes = new QGridLayout;
+    axes->setSpacing(2);
+    axes->addWidget(makeLabel(this, QStringLiteral("(0，0)")), 0, 0);
+    axes->addWidget(makeLabel(this, QStringLiteral("Ｘ軸(＋)→")), 0, 1);
+    axes->addWidget(makeLabel(this, QStringLiteral("↓\nＹ軸(＋)")), 1, 0, Qt::AlignTop);
+    m_sketch = new PolygonSketch(this);
+    axes->addWidget(m_sketch, 1, 1);
+    m_instruction = makeLabel(
+        this,
+        QStringLiteral("有効水深部分（水に接している辺）を左上より、座標を反時計回りに入力してください｡"),
+        "lbl_instruction");
+    m_instruction->setWordWrap(true);
+    m_instruction->setFixedWidth(m_sketch->width() + 40);
+
+    auto *sketchColumn = new QVBoxLayout;
+    sketchColumn->addWidget(m_instruction);
+    sketchColumn->addLayout(axes);
+    sketchColumn->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(vertices);
+    top->addSpacing(8);
+    top->addLayout(sketchColumn);
+
+    auto *dims = new QGridLayout;
+    dims->setVerticalSpacing(3);
+    int r = 0;
+    const struct {
+        const char *label;
+        QLineEdit *field;
+    } rows[] = {{"下部巾：", m_bottom}, {"上部巾：", m_top}, {"高さ：", m_height}};
+    for (const auto &row : rows) {
+        dims->addWidget(makeLabel(this, QString::fromUtf8(row.label)), r, 0, Qt::AlignRight);
+        dims->addWidget(row.field, r, 1);
+        dims->addWidget(makeLabel(this, QStringLiteral("m")), r++, 2);
+    }
+    auto *hydraulic = new QGridLayout;
+    hydraulic->setVerticalSpacing(3);
+    hydraulic->addWidget(makeLabel(this, QStringLiteral("排水溝の勾配")), 0, 0, 1, 2);
+    hydraulic->addWidget(makeLabel(this, QStringLiteral("x/1000 x＝")), 1, 0, Qt::AlignRight);
+    hydraulic->addWidget(m_gradient, 1, 1);
+    hydraulic->addWidget(makeLabel(this, QStringLiteral("粗度係数 n＝")), 2, 0, Qt::AlignRight);
+    hydraulic->addWidget(m_roughness, 2, 1);
+
+    m_calc = new QPushButton(QStringLiteral("計算"), this);
+    m_calc->setObjectName(QStringLiteral("cmd1"));
+    m_calc->setAutoDefault(false);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addLayout(dims);
+    bottom->addSpacing(12);
+    bottom->addLayout(hydraulic);
+    bottom->addStretch();
+    bottom->addWidget(m_calc, 0, Qt::AlignBottom);
+
+    auto *name = new QHBoxLayout;
+    name->addWidget(makeLabel(this, QStringLiteral("材料・名称")));
+    name->addWidget(m_material);
+    name->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
+    layout->addWidget(title);
+    layout->addLayout(name);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+
+    // Field behaviour.
+    for (int i = 0; i < 8; ++i) {
+        for (QLineEdit *v : {m_x[i], m_y[i]}) {
+            EventHook::onClick(v, [this] {
+                m_frame.statusMessage(conditionsHint());
+                m_frame.closeResult();
+                m_sketch->clear();
+            });
+            // Flat with a single border while it has the focus.
+            EventHook::onFocusIn(
+                v, [v] { v->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid black; }")); });
+            EventHook::onFocusOut(v, [v] { v->setStyleSheet(QString()); });
+        }
+    }
+    for (QLineEdit *w : {m_bottom, m_top, m_height, m_gradient, m_roughness})
+        EventHook::onClick(w, [this] {
+            m_frame.statusMessage(conditionsHint());
+            m_frame.closeResult();
+        });
+    EventHook::onClick(m_material, [this] {
+        m_frame.statusMessage(facilityHint());
+        m_frame.closeResult();
+    });
+    chainEnter({m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_calc});
+    connect(m_calc, &QPushButton::clicked, this, &PolygonDitchScreen::calculate);
+}
+
+PolygonEntries PolygonDitchScreen::entries() const
+{
+    PolygonEntries e;
+    e.material = m_material->text();
+    e.bottomWidth = m_bottom->text();
+    e.topWidth = m_top->text();
+    e.height = m_height->text();
+    e.gradient = m_gradient->text();
+    e.roughness = m_roughness->text();
+    for (int i = 0; i < 8; ++i) {
+        e.x[i] = m_x[i]->text();
+        e.y[i] = m_y[i]->text();
+    }
+    return e;
+}
+
+void PolygonDitchScreen::calculate()
+{
+    DesignCase &d = m_frame.design();
+    const std::optional<Refusal> refusal = calculatePolygon(d, m_frame.conditionsEntries(), entries());
+    if (!refusal) {
+        m_instruction->hide();
+        std::array<double, 8> x{}, y{};
+        for (int i = 0; i < 8; ++i) {
+            x[i] = d.polygonVertices[i].x();
+            y[i] = d.polygonVertices[i].y();
+        }
+        m_sketch->setPoints(polygonSketchPoints(x, y, d.vertexCount));
+    }
+    finishCalculation(refusal);
+}
+
+} // namespace niruka

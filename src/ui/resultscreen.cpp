@@ -1,0 +1,71 @@
+#include "ui/resultscreen.h"
+
+#include "ui/screenparts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace niruka {
+
+ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ResultScreen"));
+    setWindowTitle(QStringLiteral("計算結果"));
+
+    auto *title = makeLabel(this, QStringLiteral("★　計 算 結 果"), "Label1");
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    title->setFont(f);
+
+    auto value = [this](const QString &text, const char *name) {
+        QLabel *l = makeLabel(this, text, name);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    QLabel *q2 = value(view.q2, "lbl6");
+    if (view.exceeds)
+        q2->setStyleSheet(QStringLiteral("QLabel { color: rgb(255, 0, 255); }"));
+
+    // Left column: planned volume over facility flow. Right column: largest area over velocity.
+    auto *g = new QGridLayout;
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    g->addWidget(makeLabel(this, QStringLiteral("◎計画雨水量")), 0, 0, 1, 5);
+    g->addWidget(value(view.factor, "lbl1"), 1, 0);
+    g->addWidget(makeLabel(this, view.times, "lbl2"), 1, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("Ｑ1=")), 1, 2);
+    g->addWidget(value(view.q1, "lbl3"), 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("m3/sec")), 1, 4);
+    g->addWidget(makeLabel(this, QStringLiteral("◎流　　  量")), 2, 0, 1, 5);
+    g->addWidget(makeLabel(this, QStringLiteral("Ｑ2=")), 3, 2);
+    g->addWidget(q2, 3, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("m3/sec")), 3, 4);
+    g->setColumnMinimumWidth(5, 16);
+    g->addWidget(makeLabel(this, QStringLiteral("◇最大流域面積")), 0, 6, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("Amax=")), 1, 6);
+    g->addWidget(value(view.amax, "lbl12"), 1, 7);
+    g->addWidget(makeLabel(this, QStringLiteral("m2")), 1, 8);
+    g->addWidget(makeLabel(this, QStringLiteral("○流　  　速")), 2, 6, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("Ｖ=")), 3, 6);
+    g->addWidget(value(view.velocity, "lbl9"), 3, 7);
+    g->addWidget(makeLabel(this, QStringLiteral("m/sec")), 3, 8);
+    const int digits = fontMetrics().horizontalAdvance(QStringLiteral("0000000.00"));
+    g->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance(QStringLiteral("000.0000")));
+    g->setColumnMinimumWidth(7, digits);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->addWidget(title, 0, Qt::AlignTop);
+    layout->addSpacing(12);
+    layout->addLayout(g);
+    layout->addStretch();
+}
+
+QLabel *ResultScreen::valueLabel(const char *name) const
+{
+    return findChild<QLabel *>(QString::fromLatin1(name));
+}
+
+} // namespace niruka
