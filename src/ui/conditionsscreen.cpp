@@ -39,6 +39,8 @@ QPushButton *button(QWidget *parent, const QString &text, const char *name)
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
+    // As wide as the caption needs: the conditions screen must fit left of the facility screen.
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(text) + 16);
     return b;
 }
 
@@ -149,7 +151,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     {
         const int rowHeight = m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : 16;
         m_list->setFixedHeight(rowHeight * kFacilityKindCount + 2 * m_list->frameWidth() + 2);
-        m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 6);
+        m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8);
     }
     auto *kl = new QVBoxLayout(kinds);
     kl->setContentsMargins(6, 4, 6, 4);
@@ -164,11 +166,11 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     m_formula = new QButtonGroup(this);
     m_formula->addButton(m_manning);
     m_formula->addButton(m_kutter);
-    auto *fl = new QHBoxLayout(formula);
+    auto *fl = new QVBoxLayout(formula);
     fl->setContentsMargins(6, 4, 6, 4);
+    fl->setSpacing(2);
     fl->addWidget(m_manning);
     fl->addWidget(m_kutter);
-    fl->addStretch();
 
     auto *left = new QVBoxLayout;
     left->setSpacing(4);

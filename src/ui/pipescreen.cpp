@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace niruka {
@@ -42,7 +43,8 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
     m_sizes = new QListWidget(this);
     m_sizes->setObjectName(QStringLiteral("lst_pu"));
     m_sizes->addItem(QStringLiteral("ヒューム管－φ３０００"));
-    m_sizes->setMinimumWidth(m_sizes->sizeHintForColumn(0) + 2 * m_sizes->frameWidth() + 24);
+    m_sizes->setFixedWidth(m_sizes->sizeHintForColumn(0) + 2 * m_sizes->frameWidth() +
+                           m_sizes->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     m_sizes->setFixedHeight(std::max(16, m_sizes->sizeHintForRow(0)) * 8 + 2 * m_sizes->frameWidth());
     m_sizes->clear();
     m_gradient = makeField(this, "txt1", 7);
