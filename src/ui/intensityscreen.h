@@ -6,7 +6,9 @@
 
 #include "docs/projectrecord.h"
 #include "model/designcase.h"
+#include "ui/inflowtimescreen.h"
 #include "ui/intensityrules.h"
+#include "ui/rivertimescreen.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -20,9 +22,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace niruka {
-
-class InflowTimeScreen;
-class RiverTimeScreen;
 
 class IntensityScreen : public QWidget {
     Q_OBJECT

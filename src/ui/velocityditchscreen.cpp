@@ -1,0 +1,94 @@
+#include "ui/velocityditchscreen.h"
+
+#include "engine/filloption.h"
+#include "ui/screenparts.h"
+#include "ui/shapesketch.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace niruka {
+
+VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScreen(parent)
+{
+    setObjectName(QStringLiteral("VelocityDitchScreen"));
+    setWindowTitle(QStringLiteral("流下時間の流速計算"));
+    auto *title = makeLabel(this, QStringLiteral("Ｕ型溝　台形溝"));
+    QFont f = title->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.2);
+    title->setFont(f);
+    m_material = makeField(this, "txt_m", 20);
+    m_height = makeField(this, "txt1", 7);
+    m_b1 = makeField(this, "txt2", 7);
+    m_b2 = makeField(this, "txt3", 7);
+    m_b3 = makeField(this, "txt4", 7);
+    m_gradient = makeField(this, "txt5", 7);
+    m_roughness = makeField(this, "txt6", 7);
+    m_depth = makeDepthList(this);
+    QList<QString> lines;
+    for (const std::string &s : troughFillList())
+        lines.append(QString::fromStdString(s));
+    fillDepthList(m_depth, lines, kTroughFillDefaultPosition);
+    QPushButton *calc = makeCalculateButton();
+    QPushButton *cancel = makeCancelButton();
+
+    auto *g = new QGridLayout;
+    g->addWidget(title, 0, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("排水溝の材料・名称")), 1, 0, 1, 3);
+    g->addWidget(m_material, 2, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("施設の形状")), 3, 0, 1, 3);
+    g->addWidget(new ShapeSketch(ShapeSketch::Shape::Ditch, this), 4, 0, 1, 3);
+    int row = 5;
+    const std::pair<const char *, QLineEdit *> dims[] = {
+        {"高さ h＝", m_height}, {"下部巾 b1＝", m_b1}, {"上部巾 b2＝", m_b2}, {"傾斜巾 b3＝", m_b3}};
+    for (const auto &[label, edit] : dims) {
+        g->addWidget(makeLabel(this, QString::fromUtf8(label)), row, 0, Qt::AlignRight);
+        g->addWidget(edit, row, 1);
+        g->addWidget(makeLabel(this, QStringLiteral("m")), row, 2);
+        ++row;
+    }
+    g->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), row++, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("x＝")), row, 0, Qt::AlignRight);
+    g->addWidget(m_gradient, row++, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("粗度係数")), row++, 0, 1, 3);
+    g->addWidget(makeLabel(this, QStringLiteral("n＝")), row, 0, Qt::AlignRight);
+    g->addWidget(m_roughness, row++, 1);
+    g->addWidget(makeLabel(this, QStringLiteral("有効水深 ")), row++, 0, 1, 3);
+    g->addWidget(m_depth, row++, 0, 1, 2);
+    g->addWidget(calc, row, 0);
+    g->addWidget(cancel, row, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(g);
+    chainEnter({m_material, m_height, m_b1, m_b2, m_b3, m_gradient, m_roughness, m_depth, calc});
+}
+
+DitchEntries VelocityDitchScreen::entries() const
+{
+    return DitchEntries{m_material->text(), m_height->text(),   m_b1->text(),        m_b2->text(),
+                        m_b3->text(),       m_gradient->text(), m_roughness->text(), m_depth->currentIndex()};
+}
+
+DitchForm VelocityDitchScreen::form() const
+{
+    return DitchForm{m_material->text(), m_height->text(),   m_b1->text(),        m_b2->text(),
+                     m_b3->text(),       m_gradient->text(), m_roughness->text(), m_depth->currentIndex()};
+}
+
+void VelocityDitchScreen::setForm(const DitchForm &form)
+{
+    m_material->setText(form.txt_m);
+    m_height->setText(form.txt1);
+    m_b1->setText(form.txt2);
+    m_b2->setText(form.txt3);
+    m_b3->setText(form.txt4);
+    m_gradient->setText(form.txt5);
+    m_roughness->setText(form.txt6);
+    m_depth->setCurrentIndex(form.cbo1);
+}
+
+} // namespace niruka
