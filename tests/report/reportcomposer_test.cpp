@@ -90,6 +90,29 @@ INSTANTIATE_TEST_SUITE_P(Report, GoldenReport, ::testing::ValuesIn(reportCases()
                              return std::string(info.param.name);
                          });
 
+class GoldenVelocityBlock : public ::testing::TestWithParam<ReportCase> {};
+
+// The block from "・流下時間 t2=L/60V(min)" down to the blank line after "t2=L/60V=".
+TEST_P(GoldenVelocityBlock, LinesEqualTheHandWrittenText)
+{
+    const ReportCase &c = GetParam();
+    const QStringList expected = expectedLines(c.name);
+    ASSERT_FALSE(expected.isEmpty()) << "no expected text for " << c.name;
+    const QStringList all = composeReport(c.make()).texts();
+    qsizetype first = 0;
+    while (first < all.size() && !all[first].contains(QStringLiteral("・流下時間 t2=L/60V(min)")))
+        ++first;
+    qsizetype last = first;
+    while (last < all.size() && !all[last].trimmed().startsWith(QStringLiteral("t2=L/60V=")))
+        ++last;
+    expectSameLines(all.mid(first, last + 2 - first), expected, c.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, GoldenVelocityBlock, ::testing::ValuesIn(velocityBlockCases()),
+                         [](const ::testing::TestParamInfo<ReportCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
 TEST(ReportComposer, VerdictFlagFollowsTheComparison)
 {
     EXPECT_TRUE(composeReport(vpManningDirectNo()).verdictNo);

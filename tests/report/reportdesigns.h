@@ -6,6 +6,7 @@
 #include "model/designcase.h"
 
 #include <QString>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -222,6 +223,215 @@ inline DesignCase vuSplitVelocityPipe()
     return d;
 }
 
+// U-ditch with equal widths and no slope run (printed like a U-trough) at depth 7; six land-use rows,
+// formula ③, t2 by the river course before development.
+inline DesignCase ditchUWeighted6Formula3()
+{
+    DesignCase d;
+    d.runoffMode = RunoffMode::WeightedAverage;
+    setRow(d, 1, QStringLiteral("屋　根"), 0.9, 100);
+    setRow(d, 2, QStringLiteral("道　路"), 0.85, 150);
+    setRow(d, 3, QStringLiteral("水  面"), 1.0, 50);
+    setRow(d, 4, QStringLiteral("間　地"), 0.2, 200);
+    setRow(d, 5, QStringLiteral("芝､樹木の多い公園"), 0.15, 300);
+    setRow(d, 6, QStringLiteral("勾配の緩い山地"), 0.3, 200);
+    d.runoffCoeff = 0.413;
+    d.catchmentArea = 1000;
+    d.intensityMode = IntensityMode::Computed;
+    IntensityInputs &in = d.intensity;
+    in.intensityFormula = 3;
+    in.intensityA = 500;
+    in.intensityB = 1;
+    in.concentrationTimeMode = TimeMode::Computed;
+    in.inflowTimeMode = TimeMode::Direct;
+    in.inflowTime = 10;
+    in.flowTimeMode = TimeMode::Computed;
+    in.riverCourse = true;
+    in.riverStage = 1;
+    in.riverLength = 1;
+    in.riverGradient = 0.01;
+    in.flowTime = 0.83 * 1 / std::pow(0.01, 0.6);
+    in.concentrationTime = in.flowTime + 10;
+    d.rainIntensity = 131.2;
+    setCatalogue(d, FacilityKind::Ditch, QStringLiteral("Ｕ型側溝"));
+    setHydraulics(d, VelocityFormula::Manning, 0.013, 5, 7);
+    d.height = 0.3;
+    d.bottomWidth = 0.3;
+    d.topWidth = 0.3;
+    d.slopeWidth = 0;
+    setSection(d, 0.3 * 0.3 * 0.7, 0.3 + 2 * 0.3 * 0.7);
+    setResult(d, 1.0720466528674135);
+    return d;
+}
+
+// Ditch with equal widths but a slope run (no section lines) at depth 8.5, Kutter; five land-use rows,
+// formula ⑤, t1 by the slope formula, t2 by the river course after development; 25 % allowance; NO.
+inline DesignCase ditchSlopeWeighted5Formula5()
+{
+    DesignCase d;
+    d.runoffMode = RunoffMode::WeightedAverage;
+    setRow(d, 1, QStringLiteral("密集市街地"), 0.9, 500);
+    setRow(d, 2, QStringLiteral("一般市街地"), 0.8, 500);
+    setRow(d, 3, QStringLiteral("畑・原野"), 0.6, 1000);
+    setRow(d, 4, QStringLiteral("水  田"), 0.7, 1000);
+    setRow(d, 5, QStringLiteral("山　地"), 0.7, 2000);
+    d.runoffCoeff = 0.71;
+    d.catchmentArea = 5000;
+    d.allowanceChoice = AllowanceChoice::With;
+    d.allowanceRate = 25;
+    d.intensityMode = IntensityMode::Computed;
+    IntensityInputs &in = d.intensity;
+    in.intensityFormula = 5;
+    in.intensityA = 1000;
+    in.intensityB = 2;
+    in.exponentDenominator = 2;
+    in.exponentNumerator = 1;
+    in.concentrationTimeMode = TimeMode::Computed;
+    in.inflowTimeMode = TimeMode::Computed;
+    in.slopeLength = 50;
+    in.slopeGradient = 100;
+    in.retardance = 0.02;
+    in.inflowTime = 2.47;
+    in.flowTimeMode = TimeMode::Computed;
+    in.riverCourse = true;
+    in.riverStage = 2;
+    in.riverLength = 2;
+    in.riverGradient = 0.04;
+    in.flowTime = 0.36 * 2 / std::pow(0.04, 0.5);
+    in.concentrationTime = in.flowTime + 2.47;
+    d.rainIntensity = 224.0;
+    setCatalogue(d, FacilityKind::Ditch, QStringLiteral("石積水路"));
+    setHydraulics(d, VelocityFormula::Kutter, 0.025, 1.5, 8.5);
+    d.height = 0.4;
+    d.bottomWidth = 0.5;
+    d.topWidth = 0.5;
+    d.slopeWidth = 0.1;
+    setSection(d, 0.17, 0.84);
+    d.kutterNumerator = 23 + 1 / 0.025 + 0.00155 / 0.0015;
+    d.kutterDenominator = 2.3355778289769944;
+    d.kutterRootRI = 0.01742330131092924;
+    setResult(d, 0.4776856702302705);
+    return d;
+}
+
+// Polygon ditch, Manning; land-use rows 1, 2 and 4 (a gap: no rows or formula printed), formula ⑥,
+// t2 by the river course with no stage chosen.
+inline DesignCase polygonGapFormula6()
+{
+    DesignCase d;
+    d.runoffMode = RunoffMode::WeightedAverage;
+    setRow(d, 1, QStringLiteral("屋　根"), 0.9, 100);
+    setRow(d, 2, QStringLiteral("道　路"), 0.8, 100);
+    setRow(d, 4, QStringLiteral("林　地"), 0.3, 100);
+    d.runoffCoeff = 0.667;
+    d.catchmentArea = 300;
+    d.intensityMode = IntensityMode::Computed;
+    IntensityInputs &in = d.intensity;
+    in.intensityFormula = 6;
+    in.intensityA = 1000;
+    in.intensityB = 1;
+    in.exponentDenominator = 3;
+    in.exponentNumerator = 2;
+    in.concentrationTimeMode = TimeMode::Computed;
+    in.inflowTimeMode = TimeMode::Direct;
+    in.inflowTime = 5;
+    in.flowTimeMode = TimeMode::Computed;
+    in.riverCourse = true;
+    in.riverStage = 0;
+    in.flowTime = 0;
+    in.concentrationTime = 5;
+    d.rainIntensity = 519.7;
+    setCatalogue(d, FacilityKind::Polygon, QStringLiteral("河川断面"));
+    setHydraulics(d, VelocityFormula::Manning, 0.030, 0.8, 0);
+    d.bottomWidth = 1.0;
+    d.topWidth = 2.0;
+    d.height = 0.8;
+    setSection(d, 1.2, 2.9);
+    setResult(d, 0.5235352208919998);
+    return d;
+}
+
+// The split design with another facility in the velocity calculator; t2 follows from its velocity.
+inline DesignCase withVelocityFacility(const VelocityFacility &v)
+{
+    DesignCase d = vuSplitVelocityPipe();
+    d.velocityFacility = v;
+    d.intensity.flowTime = 300 / (60 * v.velocity);
+    return d;
+}
+
+inline DesignCase velocityCircularKutter()
+{
+    VelocityFacility v;
+    setCatalogue(v, FacilityKind::OtherCircular, QStringLiteral("鋳鉄管"));
+    setHydraulics(v, VelocityFormula::Kutter, 0.012, 15, 9);
+    v.diameter = 0.2;
+    setSection(v, 0.7445 * 0.04, 2.4980 * 0.2);
+    v.kutterNumerator = 106.43666666666667;
+    v.kutterDenominator = 2.1355460693072477;
+    v.kutterRootRI = 0.029901760687855605;
+    v.velocity = 1.4903184627209405;
+    v.screenGroup = 3;
+    return withVelocityFacility(v);
+}
+
+inline DesignCase velocityTrapezoidManning()
+{
+    VelocityFacility v;
+    setCatalogue(v, FacilityKind::Ditch, QStringLiteral("素掘側溝"));
+    setHydraulics(v, VelocityFormula::Manning, 0.025, 10, 8);
+    v.height = 0.4;
+    v.bottomWidth = 0.3;
+    v.topWidth = 0.7;
+    v.slopeWidth = 0.2;
+    setSection(v, 0.1472, 1.0155417527999329);
+    v.velocity = 1.1037397299379206;
+    v.screenGroup = 2;
+    return withVelocityFacility(v);
+}
+
+inline DesignCase velocityPolygonKutter()
+{
+    VelocityFacility v;
+    setCatalogue(v, FacilityKind::Polygon, QStringLiteral("水路"));
+    setHydraulics(v, VelocityFormula::Kutter, 0.020, 4, 0);
+    v.bottomWidth = 0.6;
+    v.topWidth = 0.6;
+    v.height = 0.5;
+    setSection(v, 0.25, 1.6);
+    v.kutterNumerator = 73.3875;
+    v.kutterDenominator = 2.1833243004350074;
+    v.kutterRootRI = 0.025;
+    v.velocity = 0.8403183620657982;
+    v.screenGroup = 4;
+    return withVelocityFacility(v);
+}
+
+inline DesignCase velocityTroughManning()
+{
+    VelocityFacility v;
+    setCatalogue(v, FacilityKind::UTrough, QStringLiteral("U - 240 X 240"));
+    setHydraulics(v, VelocityFormula::Manning, 0.013, 20, 9);
+    v.bottomWidth = 0.24;
+    v.height = 0.24;
+    setSection(v, 0.24 * 0.24 * 0.9, 0.24 + 2 * 0.24 * 0.9);
+    v.velocity = 1.9713729451610549;
+    v.screenGroup = 1;
+    return withVelocityFacility(v);
+}
+
+// Expected texts of the velocity calculator's block alone (from its heading to the blank after t2).
+inline const std::vector<ReportCase> &velocityBlockCases()
+{
+    static const std::vector<ReportCase> cases = {
+        {"e3_circular_kutter", velocityCircularKutter},
+        {"e3_trapezoid_manning", velocityTrapezoidManning},
+        {"e3_polygon_kutter", velocityPolygonKutter},
+        {"e3_trough_manning", velocityTroughManning},
+    };
+    return cases;
+}
+
 inline const std::vector<ReportCase> &reportCases()
 {
     static const std::vector<ReportCase> cases = {
@@ -231,6 +441,9 @@ inline const std::vector<ReportCase> &reportCases()
         {"trough_weighted1_formula4_t1t2direct", troughWeighted1Formula4},
         {"trapezoid_weighted4_formula2_slope_assumed", trapezoidWeighted4Formula2},
         {"vu_split_velocity_pipe_manning", vuSplitVelocityPipe},
+        {"ditch_u_weighted6_formula3_river_before", ditchUWeighted6Formula3},
+        {"ditch_slope_weighted5_formula5_river_after_allowance_no", ditchSlopeWeighted5Formula5},
+        {"polygon_gap_formula6_river_nostage", polygonGapFormula6},
     };
     return cases;
 }
