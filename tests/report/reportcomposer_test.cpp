@@ -171,3 +171,127 @@ TEST(ReportComposer, PageOutputDiffersOnlyInTheKutterNumerator)
 
 } // namespace
 } // namespace niruka::test
+
+namespace niruka::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct FillRow {
+    double code;
+    const char *manning;
+    const char *kutter;
+    const char *area;      // cA
+    const char *perimeter; // cP
+};
+
+// The effective-depth headings and circular coefficients, typed from the layout tables.
+const FillRow kFillRows[] = {
+    {10, "（満流、マニング公式による）", "（満流、クッター公式による）", "0.7853", "3.1415"},
+    {9.5, "（水深９.５割、マニング公式による）", "（水深９.５割、クッター公式による）", "0.7707", "2.6905"},
+    {9, "（水深９割、マニング公式による）", "（水深９割、クッター公式による）", "0.7445", "2.4980"},
+    {8.5, "（水深８.５割、マニング公式による）", "（水深８.５割、クッター公式による）", "0.7115", "2.3461"},
+    {8, "（水深８割、マニング公式による）", "（水深８割、クッター公式による）", "0.6735", "2.2142"},
+    {7.5, "（水深７.５割、マニング公式による）", "（水深７.５割、クッター公式による）", "0.6318", "2.0943"},
+    {7, "（水深７割、マニング公式による）", "（水深７割、クッター公式による）", "0.5872", "1.9823"},
+    {95, "（水量９５％、マニング公式による）", "（水量９５％、クッター公式による）", "0.7461", "2.4980"},
+    {90, "（水量９０％、マニング公式による）", "（水量９０％、クッター公式による）", "0.7068", "2.3282"},
+    {85, "（水量８５％、マニング公式による）", "（水量８５％、クッター公式による）", "0.6675", "2.1958"},
+    {80, "（水量８０％、マニング公式による）", "（水量８０％、クッター公式による）", "0.6283", "2.0858"},
+    {75, "（水量７５％、マニング公式による）", "（水量７５％、クッター公式による）", "0.5890", "1.9866"},
+    {70, "（水量７０％、マニング公式による）", "（水量７０％、クッター公式による）", "0.5497", "1.8962"},
+};
+
+class FillHeading : public ::testing::TestWithParam<FillRow> {};
+
+TEST_P(FillHeading, HeadingAndCircularCoefficients)
+{
+    const FillRow &row = GetParam();
+    for (VelocityFormula formula : {VelocityFormula::Manning, VelocityFormula::Kutter}) {
+        DesignCase d = vpManningDirectNo();
+        d.fillOption = row.code;
+        d.velocityFormula = formula;
+        const QStringList part2 = composeReport(d).partTexts(2);
+        const QString heading =
+            QString(18, u' ') +
+            QString::fromUtf8(formula == VelocityFormula::Manning ? row.manning : row.kutter);
+        EXPECT_EQ(part2[4].toStdString(), heading.toStdString()) << "code " << row.code;
+        const QString cA = QString::fromLatin1(row.area);
+        const QString cP = QString::fromLatin1(row.perimeter);
+        EXPECT_TRUE(part2.contains(QString(20, u' ') + u"・流水の断面積 A="_s + cA + u"･D^2="_s + cA +
+                                   u"×0.1008^2=0.0080m2"_s))
+            << "code " << row.code;
+        EXPECT_TRUE(part2.contains(QString(20, u' ') + u"・流水の潤辺長 P="_s + cP + u"･D="_s + cP +
+                                   u"×0.1008=0.3167m"_s))
+            << "code " << row.code;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, FillHeading, ::testing::ValuesIn(kFillRows),
+                         [](const ::testing::TestParamInfo<FillRow> &info) {
+                             return "code_" + std::to_string(static_cast<int>(info.param.code * 10));
+                         });
+
+// A code outside the list names no depth: the heading line is left out.
+TEST(ReportComposer, UnknownFillCodeHasNoHeading)
+{
+    DesignCase d = vpManningDirectNo();
+    d.fillOption = 6;
+    const QStringList part2 = composeReport(d).partTexts(2);
+    for (const QString &line : part2)
+        EXPECT_FALSE(line.contains(QStringLiteral("公式による"))) << line.toStdString();
+}
+
+struct RunoffRows {
+    const char *what;
+    std::vector<LandUseRow> rows;
+    double coeff;
+    std::vector<const char *> formula; // the lines after "・平均流出係数(C)", without indentation
+};
+
+class WeightedFormula : public ::testing::TestWithParam<RunoffRows> {};
+
+TEST_P(WeightedFormula, Lines)
+{
+    const RunoffRows &c = GetParam();
+    DesignCase d = vpManningDirectNo();
+    d.runoffMode = RunoffMode::WeightedAverage;
+    double total = 0;
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+        d.landUseRows[i] = c.rows[i];
+        total += c.rows[i].area;
+    }
+    d.catchmentArea = total;
+    d.runoffCoeff = c.coeff;
+    const QStringList lines = composeReport(d).partTexts(1);
+    const qsizetype heading =
+        lines.indexOf(QString(7, u' ') + QString(5, QChar(0x3000)) + u"  ・平均流出係数(C)"_s);
+    ASSERT_GE(heading, 0) << c.what;
+    QStringList formula;
+    for (qsizetype i = heading + 1; i < lines.size() && !lines[i].isEmpty(); ++i)
+        formula << lines[i].trimmed();
+    QStringList expected;
+    for (const char *l : c.formula)
+        expected << QString::fromUtf8(l);
+    EXPECT_EQ(formula, expected) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, WeightedFormula,
+    ::testing::Values(
+        RunoffRows{
+            "one row keeps two decimals", {{u"宅地"_s, 0.65, 100}}, 0.65, {"C=(0.65×100.00)/100.00=0.65"}},
+        RunoffRows{"three rows show three decimals",
+                   {{u"a"_s, 0.9, 100}, {u"b"_s, 0.3, 100}, {u"c"_s, 0.5, 100}},
+                   0.567,
+                   {"C={(0.9×100.00)＋(0.3×100.00)＋(0.5×100.00)}/300.00=0.567"}},
+        RunoffRows{"three rows, 0.65 as 0.650",
+                   {{u"a"_s, 0.65, 100}, {u"b"_s, 0.65, 100}, {u"c"_s, 0.65, 100}},
+                   0.65,
+                   {"C={(0.65×100.00)＋(0.65×100.00)＋(0.65×100.00)}/300.00=0.650"}},
+        RunoffRows{"gap after row 1", {{u"a"_s, 0.9, 100}, {u"b"_s, 0.3, 0}, {u"c"_s, 0.5, 100}}, 0.7, {}},
+        RunoffRows{"no row filled", {}, 0.7, {}}),
+    [](const ::testing::TestParamInfo<RunoffRows> &info) { return std::to_string(info.index); });
+
+} // namespace
+} // namespace niruka::test
