@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageLayout>
@@ -232,6 +233,10 @@ void GraphScreen::openFromMainMenu()
         m_overwrite->setEnabled(false);
     }
     show();
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        frame->show();
+        frame->raise();
+    }
     raise();
     activateWindow();
 }
@@ -492,7 +497,11 @@ void GraphScreen::fileOverwrite()
 
 void GraphScreen::closeWindow()
 {
-    hide();
+    // Inside a child-window frame the frame goes away with it; the window itself is kept.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->hide();
+    else
+        hide();
     emit closedByUser();
 }
 

@@ -71,6 +71,8 @@ private slots:
     void saveFailureIsReported();
     void openDamagedFileTellsTheUser_data();
     void openDamagedFileTellsTheUser();
+    void openedFileThenDrawAsks_data();
+    void openedFileThenDrawAsks();
     void newClearsTheFields();
     void printing();
     void closeHides();
@@ -433,6 +435,34 @@ void TestGraphScreen::openDamagedFileTellsTheUser()
     QCOMPARE(child<QComboBox>(w, "cbo1")->currentIndex(), family);
     QCOMPARE(child<QLineEdit>(w, "txt1")->text(), n);
     QCOMPARE(w.screenDrawings(), drawn ? 1 : 0);
+}
+
+void TestGraphScreen::openedFileThenDrawAsks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("separator family") << QByteArray(" 4\r\n 2\r\nTrue\r\nFalse\r\n0.01\r\n0.5\r\n100\r\n")
+                                      << "施設の種類を選択してください。";
+    QTest::newRow("no formula") << QByteArray(" 0\r\n 2\r\nFalse\r\nFalse\r\n0.01\r\n0.5\r\n100\r\n")
+                                << "流速の計算方法を選択してください。";
+}
+
+void TestGraphScreen::openedFileThenDrawAsks()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    FakePlatformServices fake;
+    FakePlatformServices::Scope scope(fake);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.gra"));
+    writeBytes(path, bytes);
+    GraphScreen w;
+    child<QRadioButton>(w, "opt1")->setChecked(true);
+    fake.fileAnswers.push_back(path);
+    child<QAction>(w, "Men_GOpn")->trigger();
+    QVERIFY(fake.messages.isEmpty());
+    child<QPushButton>(w, "cmd1")->click();
+    QCOMPARE(fake.lastMessageText(), message);
 }
 
 void TestGraphScreen::newClearsTheFields()
