@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -26,6 +27,20 @@ QLabel *headingLabel(const QString &text, QWidget *parent)
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Box);
     return label;
+}
+
+// The screen lives in a sub-window of the main window when it has one; hiding hides that frame too.
+void setScreenShown(QWidget *screen, bool shown)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget());
+    if (sub)
+        sub->setVisible(shown);
+    screen->setVisible(shown);
+    if (shown) {
+        if (sub)
+            sub->raise();
+        screen->raise();
+    }
 }
 
 } // namespace
@@ -132,8 +147,7 @@ RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent) : QWidget(parent
 
 void RunoffScreen::openScreen()
 {
-    show();
-    raise();
+    setScreenShown(this, true);
 }
 
 void RunoffScreen::discard()
@@ -243,14 +257,14 @@ void RunoffScreen::onOk()
         focusSelectingAll(fieldOf(out.refusal->row, out.refusal->field));
         return;
     }
-    hide();
+    setScreenShown(this, false);
     emit statusTextRequested(runoffConfirmStatusText());
     emit runoffConfirmed(out.coeffText, out.areaText);
 }
 
 void RunoffScreen::onCancel()
 {
-    hide();
+    setScreenShown(this, false);
     emit statusTextRequested(runoffCancelStatusText());
     emit runoffCancelled();
 }

@@ -5,7 +5,12 @@
 
 #include "docs/projectrecord.h"
 #include "model/designcase.h"
+#include "ui/velocitycircularscreen.h"
+#include "ui/velocityditchscreen.h"
+#include "ui/velocitypipescreen.h"
+#include "ui/velocitypolygonscreen.h"
 #include "ui/velocityrules.h"
+#include "ui/velocityselectscreen.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,12 +21,6 @@ class QWidget;
 namespace niruka {
 
 class IntensityScreen;
-class VelocityCircularScreen;
-class VelocityDitchScreen;
-class VelocityFacilityScreen;
-class VelocityPipeScreen;
-class VelocityPolygonScreen;
-class VelocitySelectScreen;
 
 class VelocityCalculator : public QObject {
     Q_OBJECT

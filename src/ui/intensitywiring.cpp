@@ -1,0 +1,169 @@
+#include "ui/intensitywiring.h"
+
+#include "ui/conditionsscreen.h"
+#include "ui/intensityscreen.h"
+#include "ui/mainframe.h"
+#include "ui/runoffscreen.h"
+#include "ui/velocitycalculator.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace niruka {
+namespace {
+
+void unloadScreen(QWidget *screen)
+{
+    if (!screen)
+        return;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget())) {
+        sub->hide();
+        sub->deleteLater();
+    } else {
+        screen->hide();
+        screen->deleteLater();
+    }
+}
+
+void hideScreen(QWidget *screen)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget()))
+        sub->hide();
+    screen->hide();
+}
+
+void check(QWidget *screen, const char *option)
+{
+    if (auto *opt = screen->findChild<QRadioButton *>(QString::fromLatin1(option)))
+        opt->setChecked(true);
+}
+
+} // namespace
+
+AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), m_frame(frame)
+{
+    m_velocity = new VelocityCalculator(frame.design(), this);
+    m_velocity->setScreenHost(
+        [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
+    connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
+    frame.setCommandHandler("Command4", [this] { openRunoff(); });
+    frame.setCommandHandler("Command2", [this] { openIntensity(); });
+    connect(&frame, &MainFrame::closeRunoffScreenRequested, this, &AuxiliaryCalculators::discardRunoff);
+    connect(&frame, &MainFrame::closeIntensityScreenRequested, this, &AuxiliaryCalculators::discardIntensity);
+    connect(&frame, &MainFrame::designScreensClosing, this, &AuxiliaryCalculators::unloadAll);
+}
+
+RunoffScreen *AuxiliaryCalculators::runoffScreen()
+{
+    if (!m_runoff) {
+        m_runoff = new RunoffScreen(m_frame.design());
+        connect(m_runoff, &RunoffScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
+        connect(m_runoff, &RunoffScreen::runoffConfirmed, this, &AuxiliaryCalculators::onRunoffConfirmed);
+        connect(m_runoff, &RunoffScreen::runoffCancelled, this, &AuxiliaryCalculators::onRunoffCancelled);
+        m_frame.addScreen(m_runoff, 0, 0);
+        hideScreen(m_runoff);
+    }
+    return m_runoff;
+}
+
+IntensityScreen *AuxiliaryCalculators::intensityScreen()
+{
+    if (!m_intensity) {
+        m_intensity = new IntensityScreen(m_frame.design());
+        connect(m_intensity, &IntensityScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
+        connect(m_intensity, &IntensityScreen::intensityConfirmed, this,
+                &AuxiliaryCalculators::onIntensityConfirmed);
+        connect(m_intensity, &IntensityScreen::intensityCancelled, this,
+                &AuxiliaryCalculators::onIntensityCancelled);
+        connectVelocityCalculator(m_intensity, m_velocity);
+        m_frame.addScreen(m_intensity, 0, 0);
+        hideScreen(m_intensity);
+    }
+    return m_intensity;
+}
+
+void AuxiliaryCalculators::openRunoff()
+{
+    RunoffScreen *s = runoffScreen();
+    s->openScreen();
+    m_frame.activateScreen(s);
+}
+
+void AuxiliaryCalculators::openIntensity()
+{
+    IntensityScreen *s = intensityScreen();
+    m_frame.activateScreen(s);
+    s->openScreen();
+}
+
+void AuxiliaryCalculators::onRunoffConfirmed(const QString &coeffText, const QString &areaText)
+{
+    m_frame.closeResult();
+    if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
+        cs->cField()->setText(coeffText);
+        cs->aField()->setText(areaText);
+        cs->setEditableLook(cs->cField(), false);
+        cs->setEditableLook(cs->aField(), false);
+        check(cs, "opt6");
+        m_frame.activateScreen(cs);
+        if (auto *direct = cs->findChild<QWidget *>(QStringLiteral("Command1")))
+            direct->setFocus();
+    }
+    m_frame.design().runoffMode = RunoffMode::WeightedAverage;
+    m_frame.action("Men_S")->setEnabled(true);
+    m_frame.action("Men_G")->setEnabled(true);
+    m_frame.toolBar()->setVisible(true);
+    m_frame.statusBar()->setVisible(true);
+}
+
+void AuxiliaryCalculators::onRunoffCancelled()
+{
+    m_frame.action("Men_G")->setEnabled(true);
+    m_frame.toolBar()->setVisible(true);
+}
+
+void AuxiliaryCalculators::onIntensityConfirmed(const QString &intensityText)
+{
+    m_frame.closeResult();
+    if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
+        cs->iField()->setText(intensityText);
+        cs->setEditableLook(cs->iField(), false);
+        check(cs, "opt4");
+        cs->focusField("lst_s");
+    }
+    m_frame.design().intensityMode = IntensityMode::Computed;
+    m_frame.action("Men_G")->setEnabled(true);
+    m_frame.toolBar()->setVisible(true);
+}
+
+void AuxiliaryCalculators::onIntensityCancelled()
+{
+    m_frame.action("Men_S")->setEnabled(true);
+    m_frame.action("Men_G")->setEnabled(true);
+    m_frame.toolBar()->setVisible(true);
+}
+
+void AuxiliaryCalculators::discardRunoff()
+{
+    unloadScreen(m_runoff);
+    m_runoff = nullptr;
+}
+
+void AuxiliaryCalculators::discardIntensity()
+{
+    unloadScreen(m_intensity);
+    m_intensity = nullptr;
+}
+
+void AuxiliaryCalculators::unloadAll()
+{
+    discardIntensity();
+    discardRunoff();
+    m_velocity->reset();
+}
+
+} // namespace niruka

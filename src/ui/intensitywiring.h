@@ -1,0 +1,49 @@
+#pragma once
+// Connects the auxiliary calculators of the conditions screen to the main window: "加重平均" opens the
+// runoff screen, "計算する" the intensity screen, whose "計算する" beside V opens the velocity calculator.
+// Hand-backs go into the conditions screen's boxes as text; the screens are sub-windows of the main window,
+// hidden by their buttons and unloaded by direct entry and by closing the design.
+
+#include <QObject>
+#include <QPointer>
+
+namespace niruka {
+
+class IntensityScreen;
+class MainFrame;
+class RunoffScreen;
+class VelocityCalculator;
+
+class AuxiliaryCalculators : public QObject {
+    Q_OBJECT
+public:
+    // Installs the command handlers "Command4" and "Command2" on the frame; a child of the frame.
+    explicit AuxiliaryCalculators(MainFrame &frame);
+
+    // The screens, created hidden on first use (the project file reads and restores them).
+    RunoffScreen *runoffScreen();
+    IntensityScreen *intensityScreen();
+    VelocityCalculator *velocityCalculator() const { return m_velocity; }
+    // Null while the screen does not exist.
+    RunoffScreen *existingRunoffScreen() const { return m_runoff; }
+    IntensityScreen *existingIntensityScreen() const { return m_intensity; }
+
+    void openRunoff();    // "加重平均"
+    void openIntensity(); // "計算する" beside I
+
+private:
+    void onRunoffConfirmed(const QString &coeffText, const QString &areaText);
+    void onRunoffCancelled();
+    void onIntensityConfirmed(const QString &intensityText);
+    void onIntensityCancelled();
+    void discardRunoff();
+    void discardIntensity();
+    void unloadAll();
+
+    MainFrame &m_frame;
+    QPointer<RunoffScreen> m_runoff;
+    QPointer<IntensityScreen> m_intensity;
+    VelocityCalculator *m_velocity = nullptr;
+};
+
+} // namespace niruka
