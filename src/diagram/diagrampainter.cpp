@@ -113,6 +113,8 @@ void paintDiagram(QPainter &painter, const DiagramGeometry &g, const DiagramSurf
 {
     const PageMap map(surface.pageRect);
     painter.save();
+    // Nothing is drawn beyond the page: grid lines past x = 20.5 and curves above the top edge end there.
+    painter.setClipRect(surface.pageRect, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, g.target == DiagramTarget::Printer);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     drawLines(painter, g.grid, map, surface);
