@@ -4,19 +4,24 @@
 #include "report/reportcomposer.h"
 #include "report/reportfile.h"
 #include "report/reportpainter.h"
+#include "ui/mainframe.h"
 #include "ui/platformservices.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 namespace niruka {
 
@@ -241,8 +246,14 @@ ReportPrintImage::ReportPrintImage(const DesignCase &design, QWidget *host, QObj
 
 ReportPrintImage::~ReportPrintImage()
 {
-    delete m_page1.data();
-    delete m_page2.data();
+    for (ReportPageWindow *window : {m_page1.data(), m_page2.data()}) {
+        if (!window)
+            continue;
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+            delete sub;
+        else
+            delete window;
+    }
 }
 
 bool ReportPrintImage::isSplit() const
@@ -270,12 +281,30 @@ ReportPageWindow *ReportPrintImage::makePage(int page)
 
 void ReportPrintImage::place(ReportPageWindow *window)
 {
+    if (auto *area = qobject_cast<QMdiArea *>(m_host.data())) {
+        auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+        if (!sub) {
+            sub = area->addSubWindow(window);
+            sub->setWindowTitle(window->windowTitle());
+        }
+        sub->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
+        sub->show();
+        area->setActiveSubWindow(sub);
+        return;
+    }
     if (m_host)
         window->setGeometry(0, 0, m_host->width(), m_host->height());
     else
         window->move(0, 0);
     window->show();
     window->raise();
+}
+
+void ReportPrintImage::hideWindow(ReportPageWindow *window)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        sub->hide();
+    window->hide();
 }
 
 void ReportPrintImage::open()
@@ -300,7 +329,7 @@ void ReportPrintImage::nextPage()
 {
     if (!m_page1)
         return;
-    m_page1->hide();
+    hideWindow(m_page1);
     if (!m_page2)
         m_page2 = makePage(2);
     m_page2->sheet()->clear();
@@ -312,7 +341,7 @@ void ReportPrintImage::nextPage()
 void ReportPrintImage::previousPage()
 {
     if (m_page2)
-        m_page2->hide();
+        hideWindow(m_page2);
     if (!m_page1)
         m_page1 = makePage(1);
     m_page1->sheet()->clear();
@@ -325,12 +354,40 @@ void ReportPrintImage::close()
         return;
     m_closed = true;
     for (ReportPageWindow *window : {m_page1.data(), m_page2.data()}) {
-        if (window) {
-            window->hide();
+        if (!window)
+            continue;
+        hideWindow(window);
+        // A sub-window goes together with its page.
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+            sub->deleteLater();
+        else
             window->deleteLater();
-        }
     }
     emit closed();
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+void installReportCommands(MainFrame &frame, std::function<void()> hideIntensityScreen)
+{
+    auto current = std::make_shared<QPointer<ReportPrintImage>>();
+    frame.setCommandHandler("Men_FImg", [&frame, current, hideIntensityScreen] {
+        // One print image at a time: a second "印刷ｲﾒｰｼﾞ" starts over from page 1.
+        if (*current)
+            (*current)->close();
+        frame.toolBar()->hide();
+        auto *image = new ReportPrintImage(frame.design(), frame.mdiArea(), &frame);
+        *current = image;
+        QObject::connect(image, &ReportPrintImage::closed, &frame, [&frame, image] {
+            frame.toolBar()->show();
+            image->deleteLater();
+        });
+        image->open();
+        if (!image->isSplit() && hideIntensityScreen)
+            hideIntensityScreen();
+    });
+    frame.setCommandHandler("Men_FPrn", [&frame] { FilePrint(&frame, frame.design()); });
+    frame.setCommandHandler("Men_FEWri", [&frame] { writeReportFile(&frame, frame.design()); });
 }
 
 } // namespace niruka

@@ -2,16 +2,17 @@
 // The report on screen and on paper: the two page windows of the print image, printing with its
 // question about the largest catchment area, and the editor commands "書き込み" and "起動".
 //
-// The main window uses them like this:
-//   FileImage: hide the toolbar; create a ReportPrintImage(design, host) (host: the widget that holds
-//     the child windows, or null for a top-level window), connect its closed() to showing the toolbar
-//     again, then call open(); when isSplit() is false also hide the intensity screen if it is shown.
-//   FilePrint: FilePrint(this, design).
-//   "書き込み(&W)": writeReportFile(this, design).  "起動(&O)": openReportInEditor().
+// installReportCommands() connects them to the main window's "印刷ｲﾒｰｼﾞ", "印刷" and "書き込み" commands.
+// By hand the main window would: FileImage: hide the toolbar; create a ReportPrintImage(design, host)
+// (host: its QMdiArea, any other widget, or null for top-level windows), connect closed() to showing the
+// toolbar again, call open(); when isSplit() is false also hide the intensity screen if it is shown.
+// FilePrint: FilePrint(this, design). "書き込み(&W)": writeReportFile(this, design).
+// "起動(&O)": openReportInEditor().
 
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QAction;
 class QPrinter;
@@ -20,6 +21,12 @@ class QScrollBar;
 namespace niruka {
 
 struct DesignCase;
+class MainFrame;
+
+// Sets the frame's command handlers "Men_FImg" (print image), "Men_FPrn" (print) and "Men_FEWri"
+// (write the report file). `hideIntensityScreen` hides the rainfall-intensity screen if it is shown
+// (called when a print image of an unsplit report opens); it may be empty.
+void installReportCommands(MainFrame &frame, std::function<void()> hideIntensityScreen = {});
 
 // Appends the report to "Niruka.txt" in the working directory; a failing verdict beeps once, a failed
 // write is shown in an "エラーメッセージ" box.
@@ -98,7 +105,8 @@ private:
 };
 
 // The print image: page 1 and, for a split report, page 2. Page 1 is cleared and redrawn from the
-// design every time it is shown, and beeps on every redraw of a failing verdict.
+// design every time it is shown, and beeps on every redraw of a failing verdict. With a QMdiArea as
+// host the pages are sub-windows of it; with another widget they are its children filling it.
 class ReportPrintImage : public QObject {
     Q_OBJECT
 public:
@@ -125,6 +133,7 @@ signals:
 private:
     ReportPageWindow *makePage(int page);
     void place(ReportPageWindow *window);
+    void hideWindow(ReportPageWindow *window);
 
     const DesignCase &m_design;
     QPointer<QWidget> m_host;

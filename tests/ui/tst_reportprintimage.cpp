@@ -7,11 +7,14 @@
 #include "report/reportcomposer.h"
 #include "report/reportfile.h"
 #include "report/reportpainter.h"
+#include "ui/mainframe.h"
 #include "ui/reportprintimage.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPdfWriter>
 #include <QProcess>
@@ -19,6 +22,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace niruka;
@@ -95,6 +99,9 @@ private slots:
     void menusOfThePages();
     void closeShowsTheToolbarAgain();
     void closeByTheFrame();
+
+    void pagesAsSubWindowsOfAnMdiArea();
+    void mainFrameCommands();
 
     void writeReportFileBeepsAndAppends();
     void writeFailureIsShown();
@@ -332,6 +339,65 @@ void TestReportPrintImage::closeByTheFrame()
     image.open();
     image.page1()->close();
     QCOMPARE(closed.count(), 1);
+}
+
+void TestReportPrintImage::pagesAsSubWindowsOfAnMdiArea()
+{
+    FakePlatformServices fake;
+    FakePlatformServices::Scope scope(fake);
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    const DesignCase design = vuSplitVelocityPipe();
+    ReportPrintImage image(design, &area);
+    QSignalSpy closed(&image, &ReportPrintImage::closed);
+    image.open();
+    auto *sub1 = qobject_cast<QMdiSubWindow *>(image.page1()->parentWidget());
+    QVERIFY(sub1);
+    QVERIFY(sub1->isVisible());
+    QCOMPARE(sub1->pos(), QPoint(0, 0));
+    QCOMPARE(sub1->windowTitle(), QStringLiteral("ニルカ"));
+    image.nextPage();
+    auto *sub2 = qobject_cast<QMdiSubWindow *>(image.page2()->parentWidget());
+    QVERIFY(sub2);
+    QVERIFY(sub2->isVisible());
+    QVERIFY(!sub1->isVisible());
+    QCOMPARE(fake.beeps, 1);
+    image.previousPage();
+    QVERIFY(sub1->isVisible());
+    QVERIFY(!sub2->isVisible());
+    // Closing the sub-window by its frame closes the print image.
+    sub1->close();
+    QCOMPARE(closed.count(), 1);
+    QTRY_COMPARE(area.subWindowList().size(), 0);
+}
+
+void TestReportPrintImage::mainFrameCommands()
+{
+    FakePlatformServices fake;
+    FakePlatformServices::Scope scope(fake);
+    MainFrame frame;
+    frame.show();
+    frame.design() = vpManningDirectNo();
+    int hidden = 0;
+    installReportCommands(frame, [&hidden] { ++hidden; });
+    QVERIFY(frame.hasCommandHandler("Men_FImg"));
+    QVERIFY(frame.hasCommandHandler("Men_FPrn"));
+    QVERIFY(frame.hasCommandHandler("Men_FEWri"));
+
+    frame.runCommandHandler("Men_FImg");
+    QVERIFY(frame.toolBar()->isHidden());
+    QCOMPARE(hidden, 1); // not split: the intensity screen is hidden
+    auto *page = frame.findChild<ReportPageWindow *>(QStringLiteral("ReportPage1"));
+    QVERIFY(page);
+    QVERIFY(page->isVisible());
+    QCOMPARE(fake.beeps, 1);
+    page->closeAction()->trigger();
+    QVERIFY(!frame.toolBar()->isHidden());
+
+    fake.answers = {MsgAnswer::Cancel};
+    frame.runCommandHandler("Men_FPrn");
+    QCOMPARE(fake.lastMessageText(), QStringLiteral("最大流域面積を印刷しますか？"));
 }
 
 void TestReportPrintImage::writeReportFileBeepsAndAppends()
