@@ -75,7 +75,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     cModes->addButton(m_optCDirect);
     cModes->addButton(m_optCWeighted);
     auto *rl = new QGridLayout(runoff);
-    rl->setContentsMargins(6, 4, 6, 4);
+    rl->setContentsMargins(4, 3, 4, 3);
     rl->setVerticalSpacing(3);
     auto *cRow = new QHBoxLayout;
     cRow->addWidget(makeLabel(runoff, QStringLiteral("Ｃ＝")));
@@ -108,7 +108,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     iModes->addButton(m_optIDirect);
     iModes->addButton(m_optICalc);
     auto *il = new QVBoxLayout(rain);
-    il->setContentsMargins(6, 4, 6, 4);
+    il->setContentsMargins(4, 3, 4, 3);
     il->setSpacing(3);
     auto *iRow = new QHBoxLayout;
     iRow->addWidget(makeLabel(rain, QStringLiteral("I＝")));
@@ -132,8 +132,14 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     m_with->setObjectName(QStringLiteral("opt8"));
     m_rate = makeField(allowance, "txt1", 4);
     m_rateUnit = makeLabel(allowance, QStringLiteral("％増し"), "Label_rate");
+    // The rate keeps its place while hidden, so choosing "有り" does not reflow the screen.
+    for (QWidget *w : std::initializer_list<QWidget *>{m_rate, m_rateUnit}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     auto *al = new QHBoxLayout(allowance);
-    al->setContentsMargins(6, 4, 6, 4);
+    al->setContentsMargins(4, 3, 4, 3);
     al->addWidget(m_without);
     al->addWidget(m_with);
     al->addWidget(m_rate);
@@ -154,7 +160,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
         m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8);
     }
     auto *kl = new QVBoxLayout(kinds);
-    kl->setContentsMargins(6, 4, 6, 4);
+    kl->setContentsMargins(4, 3, 4, 3);
     kl->addWidget(m_list);
 
     // 流速の計算方法
@@ -167,7 +173,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     m_formula->addButton(m_manning);
     m_formula->addButton(m_kutter);
     auto *fl = new QVBoxLayout(formula);
-    fl->setContentsMargins(6, 4, 6, 4);
+    fl->setContentsMargins(4, 3, 4, 3);
     fl->setSpacing(2);
     fl->addWidget(m_manning);
     fl->addWidget(m_kutter);
@@ -184,11 +190,11 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     right->addWidget(formula);
     right->addStretch();
     auto *columns = new QHBoxLayout;
-    columns->setSpacing(6);
+    columns->setSpacing(4);
     columns->addLayout(left);
     columns->addLayout(right);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setContentsMargins(4, 3, 4, 3);
     layout->setSpacing(4);
     layout->addWidget(title);
     layout->addLayout(columns);

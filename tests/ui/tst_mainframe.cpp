@@ -397,6 +397,27 @@ private slots:
                  QStringLiteral("        その他排水溝"));
     }
 
+    void screensDoNotOverlap()
+    {
+        // The conditions screen fits left of the facility screens and above the result screen.
+        computeVp100();
+        const QRect conditionsFrame = conditions()->parentWidget()->geometry();
+        for (int kind : {0, 4, 6, 7}) {
+            chooseKind(kind);
+            QWidget *facility =
+                frame().pipeScreen()           ? static_cast<QWidget *>(frame().pipeScreen())
+                : frame().circularPipeScreen() ? static_cast<QWidget *>(frame().circularPipeScreen())
+                : frame().ditchScreen()        ? static_cast<QWidget *>(frame().ditchScreen())
+                                               : static_cast<QWidget *>(frame().polygonDitchScreen());
+            QVERIFY2(!conditionsFrame.intersects(facility->parentWidget()->geometry()),
+                     qPrintable(QStringLiteral("kind %1: conditions right edge %2, facility left %3")
+                                    .arg(kind)
+                                    .arg(conditionsFrame.right())
+                                    .arg(facility->parentWidget()->geometry().left())));
+        }
+        QVERIFY(!conditionsFrame.intersects(frame().resultScreen()->parentWidget()->geometry()));
+    }
+
     void allowanceOptions()
     {
         frame().FileNew();
@@ -627,6 +648,19 @@ private slots:
             clickField(e);
             QCOMPARE(e->selectedText(), QStringLiteral("12.5"));
         }
+    }
+
+    void doubleClickSelectsFromTenthCharacter()
+    {
+        frame().FileNew();
+        QLineEdit *c = edit(conditions(), "txt_c");
+        c->setText(QStringLiteral("123456789012345"));
+        QTest::mouseDClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2));
+        QCOMPARE(c->selectedText(), QStringLiteral("12345"));
+        c->setText(QStringLiteral("0.5"));
+        QTest::mouseDClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2));
+        QVERIFY(!c->hasSelectedText());
+        QCOMPARE(c->cursorPosition(), 3);
     }
 
     // --- refusals through the widgets

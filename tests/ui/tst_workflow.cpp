@@ -343,8 +343,6 @@ private slots:
         const QStringList ok = {"0.5", "10000", "100", ""};
         const QStringList pipe = {"2", "10", "0.010", "5"};
         const QStringList circ = {"0.3", "10", "0.013", "5"};
-        const QStringList ditch = {"0.5", "0.4", "1.4", "0.5", "10", "0.013", "4"};
-        const QStringList tri = {"1", "1", "1", "10", "0.013", "0,0;1,1;2,0"};
         QTest::newRow("negative C") << 0 << QStringList{"-0.5", "10000", "100", ""} << pipe
                                     << "流出係数に負の値は入力できません。" << true << "txt_c";
         QTest::newRow("negative A") << 0 << QStringList{"0.5", "-1", "100", ""} << pipe
@@ -395,8 +393,6 @@ private slots:
         QTest::newRow("polygon negative height")
             << 7 << ok << QStringList{"1", "1", "-1", "10", "0.013", "0,0;1,1;2,0"}
             << "排水溝の高さに負の値は入力できません。" << false << "txt3";
-        Q_UNUSED(ditch);
-        Q_UNUSED(tri);
     }
     void meaninglessEntries()
     {
@@ -603,7 +599,6 @@ private slots:
         QFETCH(QString, area);
         QFETCH(QStringList, shown);
         QFETCH(bool, exceeds);
-        const bool trough = kind == 5;
         Example ex{static_cast<FacilityKind>(kind),
                    sizeRow,
                    dims,
@@ -612,7 +607,6 @@ private slots:
                    kind == 0 ? QStringLiteral("0.010") : QStringLiteral("0.013"),
                    kutter,
                    rate};
-        Q_UNUSED(trough);
         DesignCase d;
         const auto r = runExample(d, ex, area);
         QVERIFY2(!r, qPrintable(r ? r->message : QString()));
