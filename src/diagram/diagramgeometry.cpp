@@ -22,6 +22,8 @@ constexpr double kTickFont = 11;
 constexpr double kTitleFont = 14;
 constexpr double kLegendY = -51;
 constexpr double kFamilyTitleY = -52.5;
+constexpr double kLabelRightEnd = -0.1; // y-axis labels end before the axis
+constexpr double kLegendGap = 0.2;      // between two entries of the settings legend
 
 // A multiple of 2.5 carries a solid line; the half-unit steps are exact in binary.
 bool isMajor(double v)
@@ -52,8 +54,8 @@ void addGrid(DiagramGeometry &g)
 
 void addLabels(DiagramGeometry &g, int familyPosition)
 {
-    auto text = [&g](const QString &t, double x, double y, double size) {
-        g.labels.push_back({t, {x, y}, size});
+    auto text = [&g](const QString &t, double x, double y, double size, double room = 0) {
+        g.labels.push_back({t, {x, y}, size, room});
     };
     text(QStringLiteral("施設の材料､勾配､負担する最大流域面積の関係図"), 5, 4, kTitleFont);
     text(QStringLiteral("施設の勾配 （Ｉ） ‰"), 8, 2.4, kLabelFont);
@@ -88,7 +90,7 @@ void addLabels(DiagramGeometry &g, int familyPosition)
         default:
             break;
         }
-        text(labels[i], x, labelY[i], kTickFont);
+        text(labels[i], x, labelY[i], kTickFont, kLabelRightEnd - x);
     }
 }
 
@@ -107,20 +109,21 @@ DiagramGeometry frameGeometry(DiagramTarget target, int familyPosition)
 
 void addSettingsLegend(DiagramGeometry &g, const DiagramSettings &s)
 {
-    auto text = [&g](const QString &t, double x) {
-        g.settingsLegend.push_back({t, {x, kLegendY}, kTickFont});
+    auto text = [&g](const QString &t, double x, double nextX) {
+        g.settingsLegend.push_back({t, {x, kLegendY}, kTickFont, nextX - x - kLegendGap});
     };
     if (s.formula)
         text(*s.formula == VelocityFormula::Manning ? QStringLiteral("マニング公式")
                                                     : QStringLiteral("クッター公式"),
-             0);
-    text(QStringLiteral("流出係数 Ｃ=") + formatNumber(s.runoffCoeff, u"0.0#"), 3.1);
+             0, 3.1);
+    text(QStringLiteral("流出係数 Ｃ=") + formatNumber(s.runoffCoeff, u"0.0#"), 3.1, 6.7);
     text(QStringLiteral("１時間当たりの降雨強度 Ｉ=") + formatNumber(s.rainIntensity, u"0") +
              QStringLiteral("mm/hr"),
-         6.7);
-    text(QStringLiteral("粗度係数 ｎ=") + formatNumber(s.roughness, u"0.000"), 14.4);
+         6.7, 14.4);
+    text(QStringLiteral("粗度係数 ｎ=") + formatNumber(s.roughness, u"0.000"), 14.4, 18.3);
     const QStringList &depths = depthLegendTexts();
-    text(s.depthPosition >= 0 && s.depthPosition < depths.size() ? depths[s.depthPosition] : QString(), 18.3);
+    text(s.depthPosition >= 0 && s.depthPosition < depths.size() ? depths[s.depthPosition] : QString(), 18.3,
+         kPageLeft + kPageWidth + kLegendGap / 2);
 }
 
 void addSizeLegend(DiagramGeometry &g, const std::vector<FamilySize> &sizes)

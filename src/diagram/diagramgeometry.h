@@ -56,6 +56,9 @@ struct DiagramText {
     QString text;
     QPointF topLeft;
     double pointSize = 11.0; // page points; the painter divides by the draw scale like every length
+    // Room up to the next item (page units), 0 for none: a font wider than the system's own is narrowed to
+    // it, so a label never runs into the axis or the next legend entry. The top-left corner stays.
+    double room = 0.0;
 };
 
 struct DiagramCurve {

@@ -28,6 +28,11 @@ public:
           m_sy(pageRect.height() / kPageHeight)
     {
     }
+    struct Scale {
+        double x;
+        double y;
+    };
+    Scale scale() const { return {m_sx, m_sy}; }
     QPointF operator()(const QPointF &p) const
     {
         const double x = std::clamp(p.x(), -kFarAway, kFarAway);
@@ -68,6 +73,13 @@ void drawText(QPainter &painter, const DiagramText &text, const PageMap &map, co
     font.setPointSizeF(std::max(1.0, text.pointSize * surface.pixelsPerPoint * kPointsPerInch / dpi));
     // Unhinted glyphs keep the same proportions on the reduced screen page as on paper.
     font.setHintingPreference(QFont::PreferNoHinting);
+    const PageMap::Scale scale = map.scale();
+    if (text.room > 0) {
+        const double room = text.room * scale.x;
+        const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text.text);
+        if (width > room)
+            font.setStretch(std::max(50, static_cast<int>(std::floor(100 * room / width))));
+    }
     painter.setFont(font);
     painter.setPen(paletteColour(0));
     const QFontMetricsF metrics(font, painter.device());

@@ -101,6 +101,27 @@ TEST(DiagramPainter, HugeValuesAndEmptyDiagramsPaintSafely)
     EXPECT_FALSE(empty.isNull());
 }
 
+TEST(DiagramPainter, TextIsNarrowedToItsRoom)
+{
+    const DiagramSurface surface = diagramSurface(defaultPageSizePoints(), DiagramTarget::Screen, 96);
+    DiagramGeometry g;
+    g.labels.push_back({QStringLiteral("1000000000000"), {0, -10}, 11, 2.0});
+    const QImage image = render(g, surface);
+    const QPoint start = devicePoint(surface, {0, -10});
+    const QPoint end = devicePoint(surface, {2.0, -10});
+    const int height = devicePoint(surface, {0, -9}).y() - start.y();
+    bool inked = false;
+    for (int y = start.y(); y < start.y() + height; ++y) {
+        for (int x = start.x(); x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != QColor(Qt::white)) {
+                inked = true;
+                ASSERT_LE(x, end.x() + 1) << "ink beyond the room at y " << y;
+            }
+        }
+    }
+    EXPECT_TRUE(inked);
+}
+
 TEST(DiagramPainter, PrintsToPdf)
 {
     QTemporaryDir dir;
