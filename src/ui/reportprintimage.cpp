@@ -242,6 +242,24 @@ void ReportPageWindow::closeEvent(QCloseEvent *event)
 ReportPrintImage::ReportPrintImage(const DesignCase &design, QWidget *host, QObject *parent)
     : QObject(parent), m_design(design), m_host(host)
 {
+    if (auto *area = qobject_cast<QMdiArea *>(host))
+        area->viewport()->installEventFilter(this);
+    else if (host)
+        host->installEventFilter(this);
+}
+
+bool ReportPrintImage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        const QSize size = static_cast<QWidget *>(watched)->size();
+        for (ReportPageWindow *window : {m_page1.data(), m_page2.data()}) {
+            if (!window)
+                continue;
+            QWidget *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+            (frame ? frame : window)->resize(size);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 ReportPrintImage::~ReportPrintImage()

@@ -130,6 +130,10 @@ public:
 signals:
     void closed();
 
+protected:
+    // Keeps the pages filling the host when it is resized.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     ReportPageWindow *makePage(int page);
     void place(ReportPageWindow *window);

@@ -392,6 +392,12 @@ void TestReportPrintImage::mainFrameCommands()
     QVERIFY(page);
     QVERIFY(page->isVisible());
     QCOMPARE(fake.beeps, 1);
+    const QString keep = qEnvironmentVariable("NIRUKA_REPORT_PDF_DIR");
+    if (!keep.isEmpty()) {
+        frame.resize(1000, 750);
+        QApplication::processEvents();
+        frame.grab().save(keep + QStringLiteral("/print-image-frame.png"));
+    }
     page->closeAction()->trigger();
     QVERIFY(!frame.toolBar()->isHidden());
 
