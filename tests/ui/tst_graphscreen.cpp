@@ -9,7 +9,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -76,6 +79,7 @@ private slots:
     void newClearsTheFields();
     void printing();
     void closeHides();
+    void closeInsideChildWindowFrame();
     void closingStatusText_data();
     void closingStatusText();
     void scrollMovesThePage();
@@ -524,6 +528,25 @@ void TestGraphScreen::closeHides()
     w.close(); // the close box hides as well
     QCOMPARE(closed.count(), 2);
     QVERIFY(w.isHidden());
+}
+
+void TestGraphScreen::closeInsideChildWindowFrame()
+{
+    QMdiArea area;
+    QPointer<GraphScreen> w = new GraphScreen;
+    QMdiSubWindow *frame = area.addSubWindow(w);
+    area.show();
+    frame->show();
+    QSignalSpy closed(w.data(), &GraphScreen::closedByUser);
+    frame->close(); // the frame's close box
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(w);
+    QVERIFY(frame->isHidden());
+    w->openFromMainMenu();
+    QVERIFY(frame->isVisible());
+    child<QAction>(*w, "Men_GCls")->trigger();
+    QCOMPARE(closed.count(), 2);
+    QVERIFY(frame->isHidden());
 }
 
 void TestGraphScreen::closingStatusText_data()
