@@ -430,33 +430,5 @@ TEST(DiagramGeometry, GridTicksOnScreenDottedLinesOnPaper)
     EXPECT_EQ(tick->to, QPointF(0.4, -0.5));
 }
 
-TEST(DiagramGeometry, AxisLabelsAtTheirPlaces)
-{
-    const auto g = emptyDiagramGeometry(DiagramTarget::Screen, 0);
-    auto find = [&g](const QString &t) {
-        return std::find_if(g.labels.begin(), g.labels.end(),
-                            [&t](const DiagramText &d) { return d.text == t; });
-    };
-    auto title = find(QStringLiteral("施設の材料､勾配､負担する最大流域面積の関係図"));
-    ASSERT_NE(title, g.labels.end());
-    EXPECT_EQ(title->topLeft, QPointF(5, 4));
-    EXPECT_EQ(title->pointSize, 14);
-    auto xCaption = find(QStringLiteral("施設の勾配 （Ｉ） ‰"));
-    ASSERT_NE(xCaption, g.labels.end());
-    EXPECT_EQ(xCaption->topLeft, QPointF(8, 2.4));
-    auto first = find(QStringLiteral("施"));
-    ASSERT_NE(first, g.labels.end());
-    EXPECT_EQ(first->topLeft, QPointF(-2.6, -32.5));
-    auto last = find(QStringLiteral("積"));
-    ASSERT_NE(last, g.labels.end());
-    EXPECT_EQ(last->topLeft, QPointF(-2.6, -20.5));
-    auto twenty = find(QStringLiteral("20"));
-    ASSERT_NE(twenty, g.labels.end());
-    EXPECT_EQ(twenty->topLeft, QPointF(19.8, 0.32));
-    EXPECT_EQ(twenty->pointSize, 11);
-    EXPECT_NE(find(QStringLiteral("(A)")), g.labels.end());
-    EXPECT_NE(find(QStringLiteral("m2")), g.labels.end());
-}
-
 } // namespace
 } // namespace niruka

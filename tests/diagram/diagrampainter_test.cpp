@@ -51,16 +51,6 @@ bool colourNear(const QImage &image, QPoint at, QColor colour, int radius)
     return false;
 }
 
-TEST(DiagramPainter, PaletteHasTheSystemColours)
-{
-    EXPECT_EQ(paletteColour(0), QColor(0, 0, 0));
-    EXPECT_EQ(paletteColour(1), QColor(0, 0, 128));
-    EXPECT_EQ(paletteColour(6), QColor(128, 128, 0));
-    EXPECT_EQ(paletteColour(8), QColor(128, 128, 128));
-    EXPECT_EQ(paletteColour(13), QColor(255, 0, 255));
-    EXPECT_EQ(paletteColour(15), QColor(255, 255, 255));
-}
-
 TEST(DiagramPainter, ScreenSurfaceIsThePageReducedByTheDrawScale)
 {
     const QSizeF page = defaultPageSizePoints();
