@@ -75,6 +75,7 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
         closeResultOnClick(w, facilityHint());
     chainEnter({m_material, m_diameter, m_gradient, m_roughness, m_depth, m_calc});
     connect(m_calc, &QPushButton::clicked, this, &CircularPipeScreen::calculate);
+    clickOnEnter(m_calc);
 }
 
 CircularEntries CircularPipeScreen::entries() const

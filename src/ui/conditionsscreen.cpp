@@ -282,6 +282,13 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
             focusSelectingAll(ditch->firstEntry());
     });
 
+    for (QPushButton *b : {m_cDirect, m_cWeighted, m_iDirect, m_iCalc})
+        clickOnEnter(b);
+    const QList<QWidget *> tabOrder{m_c,       m_cDirect, m_cWeighted, m_a,    m_i,       m_iDirect, m_iCalc,
+                                    m_without, m_with,    m_rate,      m_list, m_manning, m_kutter};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
     // Enter chain.
     EventHook::onEnter(m_c, [this] { m_cDirect->setFocus(); });
     EventHook::onEnter(m_a, [this] { m_iDirect->setFocus(); });

@@ -98,6 +98,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     closeResultOnClick(m_depth, ditchDepthHint());
     chainEnter({m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness, m_depth, m_calc});
     connect(m_calc, &QPushButton::clicked, this, &DitchScreen::calculate);
+    clickOnEnter(m_calc);
 }
 
 DitchEntries DitchScreen::entries() const

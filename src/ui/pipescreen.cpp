@@ -81,6 +81,7 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
         closeResultOnClick(w, facilityHint());
     chainEnter({m_sizes, m_gradient, m_roughness, m_depth, m_calc});
     connect(m_calc, &QPushButton::clicked, this, &PipeScreen::calculate);
+    clickOnEnter(m_calc);
 }
 
 void PipeScreen::fillSeries(FacilityKind kind)

@@ -169,6 +169,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     });
     chainEnter({m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_calc});
     connect(m_calc, &QPushButton::clicked, this, &PolygonDitchScreen::calculate);
+    clickOnEnter(m_calc);
 }
 
 PolygonEntries PolygonDitchScreen::entries() const

@@ -2,6 +2,7 @@
 
 #include "ui/eventhook.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -42,6 +43,15 @@ void fillDepthList(QComboBox *list, const QList<QString> &lines, int selected)
     list->clear();
     list->addItems(lines);
     list->setCurrentIndex(selected);
+}
+
+void clickOnEnter(QAbstractButton *button)
+{
+    QPointer<QAbstractButton> guard(button);
+    EventHook::onEnter(button, [guard] {
+        if (guard)
+            guard->click();
+    });
 }
 
 void chainEnter(const QList<QWidget *> &chain)

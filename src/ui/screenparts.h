@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -21,5 +22,7 @@ void fillDepthList(QComboBox *list, const QList<QString> &lines, int selected);
 
 // Enter in each widget of the chain moves the focus to the next one (a text field gets its text selected).
 void chainEnter(const QList<QWidget *> &chain);
+// Enter on a focused button clicks it, as the screens' users expect from the end of an Enter chain.
+void clickOnEnter(QAbstractButton *button);
 
 } // namespace niruka

@@ -766,6 +766,16 @@ private slots:
         }
     }
 
+    void enterOnCalculateClicks()
+    {
+        computeVp100();
+        frame().closeResult();
+        auto *calc = child<QPushButton>(frame().pipeScreen(), QStringLiteral("cmd1"));
+        calc->setFocus();
+        QTest::keyClick(calc, Qt::Key_Return);
+        QVERIFY(frame().resultScreen());
+    }
+
     void enterOnListStaysForCircularAndPolygon()
     {
         for (int kind : {4, 7}) {
