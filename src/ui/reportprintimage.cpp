@@ -306,6 +306,7 @@ void ReportPrintImage::place(ReportPageWindow *window)
             sub->setWindowTitle(window->windowTitle());
         }
         sub->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
+        window->show();
         sub->show();
         area->setActiveSubWindow(sub);
         return;

@@ -365,7 +365,13 @@ void TestReportPrintImage::pagesAsSubWindowsOfAnMdiArea()
     QCOMPARE(fake.beeps, 1);
     image.previousPage();
     QVERIFY(sub1->isVisible());
+    QVERIFY(image.page1()->isVisible());
     QVERIFY(!sub2->isVisible());
+    QVERIFY(inkRows(image.page1()->sheet()->image()) > 0);
+    image.nextPage();
+    QVERIFY(image.page2()->isVisible());
+    QCOMPARE(fake.beeps, 2);
+    image.previousPage();
     // Closing the sub-window by its frame closes the print image.
     sub1->close();
     QCOMPARE(closed.count(), 1);
