@@ -155,10 +155,10 @@ void GraphScreen::buildUi()
     formulaLayout->addWidget(m_kutter);
     m_draw = new QPushButton(QStringLiteral("グラフ 描画"), this);
     named(m_draw, "cmd1");
-    m_draw->setAutoDefault(false);
+    m_draw->setAutoDefault(true); // Enter on the focused button presses it
     m_print = new QPushButton(QStringLiteral("グラフ 印刷"), this);
     named(m_print, "cmd2");
-    m_print->setAutoDefault(false);
+    m_print->setAutoDefault(true); // Enter on the focused button presses it
 
     auto *inputs = new QGridLayout;
     int row = 0;

@@ -240,6 +240,8 @@ void TestGraphScreen::familySelection()
 
 void TestGraphScreen::enterChain()
 {
+    FakePlatformServices fake;
+    FakePlatformServices::Scope scope(fake);
     GraphScreen w;
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -252,7 +254,10 @@ void TestGraphScreen::enterChain()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }
-    QCOMPARE(w.screenDrawings(), 1); // arriving on the draw button drew
+    QCOMPARE(w.screenDrawings(), 1);                              // arriving on the draw button drew
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // pressing it runs the checks: no formula
+    QCOMPARE(w.screenDrawings(), 1);
+    QCOMPARE(fake.lastMessageText(), QStringLiteral("流速の計算方法を選択してください。"));
     auto *kutter = child<QRadioButton>(w, "opt2");
     kutter->setFocus();
     QTest::keyClick(kutter, Qt::Key_Return);
