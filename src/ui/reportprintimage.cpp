@@ -242,10 +242,20 @@ void ReportPageWindow::closeEvent(QCloseEvent *event)
 ReportPrintImage::ReportPrintImage(const DesignCase &design, QWidget *host, QObject *parent)
     : QObject(parent), m_design(design), m_host(host)
 {
-    if (auto *area = qobject_cast<QMdiArea *>(host))
+    if (auto *area = qobject_cast<QMdiArea *>(host)) {
         area->viewport()->installEventFilter(this);
-    else if (host)
+        // The user coming back to page 1 from another sub-window activates it: it is redrawn.
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+            const bool returning = !m_placing && sub && m_page1 && sub == m_page1->parentWidget() &&
+                                   m_lastActive != sub && m_page1->isVisible();
+            if (sub)
+                m_lastActive = sub;
+            if (returning)
+                activatePage1();
+        });
+    } else if (host) {
         host->installEventFilter(this);
+    }
 }
 
 bool ReportPrintImage::eventFilter(QObject *watched, QEvent *event)
@@ -306,9 +316,12 @@ void ReportPrintImage::place(ReportPageWindow *window)
             sub->setWindowTitle(window->windowTitle());
         }
         sub->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
+        m_placing = true;
         window->show();
         sub->show();
         area->setActiveSubWindow(sub);
+        m_lastActive = sub;
+        m_placing = false;
         return;
     }
     if (m_host)

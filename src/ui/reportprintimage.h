@@ -144,6 +144,8 @@ private:
     QPointer<ReportPageWindow> m_page1;
     QPointer<ReportPageWindow> m_page2;
     bool m_closed = false;
+    bool m_placing = false;         // activations while a page is being shown are not the user's return
+    QPointer<QWidget> m_lastActive; // the sub-window active before the latest activation
 };
 
 } // namespace niruka

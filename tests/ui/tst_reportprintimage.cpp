@@ -372,6 +372,19 @@ void TestReportPrintImage::pagesAsSubWindowsOfAnMdiArea()
     QVERIFY(image.page2()->isVisible());
     QCOMPARE(fake.beeps, 2);
     image.previousPage();
+    // Returning to page 1 from another sub-window redraws it (and a failing report would beep).
+    const int beeps = fake.beeps;
+    image.page1()->sheet()->clear();
+    QWidget other;
+    QMdiSubWindow *otherSub = area.addSubWindow(&other);
+    otherSub->show();
+    area.setActiveSubWindow(otherSub);
+    QVERIFY(inkRows(image.page1()->sheet()->image()) == 0);
+    area.setActiveSubWindow(sub1);
+    QVERIFY(inkRows(image.page1()->sheet()->image()) > 0);
+    QCOMPARE(fake.beeps, beeps);
+    area.removeSubWindow(&other);
+    delete otherSub;
     // Closing the sub-window by its frame closes the print image.
     sub1->close();
     QCOMPARE(closed.count(), 1);
