@@ -418,6 +418,66 @@ private slots:
         QVERIFY(!conditionsFrame.intersects(frame().resultScreen()->parentWidget()->geometry()));
     }
 
+    void entryModeButtons()
+    {
+        frame().FileNew();
+        QSignalSpy runoff(&frame(), &MainFrame::closeRunoffScreenRequested);
+        QSignalSpy intensity(&frame(), &MainFrame::closeIntensityScreenRequested);
+        ConditionsScreen *c = conditions();
+        c->setEditableLook(c->cField(), false);
+        c->setEditableLook(c->iField(), false);
+        frame().design().runoffMode = RunoffMode::WeightedAverage;
+        frame().design().intensityMode = IntensityMode::Computed;
+        QTest::mouseClick(child<QPushButton>(c, QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(runoff.count(), 1);
+        QCOMPARE(frame().design().runoffMode, RunoffMode::Direct);
+        QVERIFY(c->cField()->hasFrame());
+        QCOMPARE(QApplication::focusWidget(), c->cField());
+        // A click into the I field is a direct entry too.
+        clickField(c->iField());
+        QCOMPARE(intensity.count(), 1);
+        QCOMPARE(frame().design().intensityMode, IntensityMode::Direct);
+        QVERIFY(c->iField()->hasFrame());
+        QVERIFY(child<QRadioButton>(c, QStringLiteral("opt3"))->isChecked());
+    }
+
+    void calculatorButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("加重平均") << "Command4"
+                                  << "流出係数(Ｃ)は、各地域の開発指導要綱等による事｡";
+        QTest::newRow("計算する")
+            << "Command2"
+            << "雨量強度式 及び 到達時間 （ｔ） の計算は、各地域の開発指導要綱等による事｡";
+    }
+    void calculatorButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, status);
+        frame().FileNew();
+        auto *b = child<QPushButton>(conditions(), button);
+        // Without its screen the button only says so, and leaves the menu and toolbar alone.
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(frame().statusText(), kNotAvailable());
+        QVERIFY(frame().action("Men_G")->isEnabled());
+        QVERIFY(!frame().toolBar()->isHidden());
+        int opened = 0;
+        frame().setCommandHandler(button.toLatin1().constData(), [&opened] { ++opened; });
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(opened, 1);
+        QCOMPARE(frame().statusText(), status);
+        QVERIFY(!frame().action("Men_G")->isEnabled());
+        QVERIFY(frame().toolBar()->isHidden());
+    }
+
+    void newDesignResetsCalculatorScreenGroup()
+    {
+        frame().design().velocityFacility.screenGroup = 3;
+        frame().FileNew();
+        QCOMPARE(frame().design().velocityFacility.screenGroup, 0);
+    }
+
     void allowanceOptions()
     {
         frame().FileNew();
