@@ -117,7 +117,7 @@ QString ditchDimensions(const FacilityRecord &f)
     return u"  W "_s + widths + u" × H "_s + millimetres(f.height);
 }
 
-// Block G's facility line, indented 19.
+// The facility line of the check, indented 19.
 QString facilityLine(const FacilityRecord &f)
 {
     const QString name = f.displayName();
@@ -153,8 +153,8 @@ QString inflowFacilityLine(const FacilityRecord &f)
     }
 }
 
-// Block H: the effective depth and the formula. `depthIndent` serves kinds 0–6; the polygon ditch names
-// no depth and is always indented 18.
+// The formula heading: the effective depth and the formula. `depthIndent` serves kinds 0–6; the polygon ditch
+// names no depth and is always indented 18.
 void formulaHeading(Builder &b, const FacilityRecord &f, int depthIndent)
 {
     if (!f.velocityFormula)
@@ -170,7 +170,7 @@ void formulaHeading(Builder &b, const FacilityRecord &f, int depthIndent)
     b.line(depthIndent, u"（"_s + depth + u"、"_s + formula + u"による）"_s);
 }
 
-// Block J: the flow area and wetted perimeter lines, indent 20.
+// The flow area and wetted perimeter lines, indent 20.
 void sectionLines(Builder &b, const FacilityRecord &f)
 {
     const QString area = fmt(f.section.flowArea, u"0.0000");
@@ -265,7 +265,7 @@ QString radiusValues(const FacilityRecord &f)
            fmt(f.section.hydraulicRadius, u"0.0000") + u"m"_s;
 }
 
-// Block B.
+// The runoff coefficient as entered.
 void directRunoff(Builder &b, const DesignCase &d)
 {
     b.line(19, u"・流域面積 A="_s + fmt(d.catchmentArea, u"0.00") + u"m2="_s +
@@ -287,7 +287,7 @@ int filledLandUseRows(const DesignCase &d)
     return k;
 }
 
-// Block C.
+// The runoff coefficient as the area-weighted average of the land-use rows.
 void weightedRunoff(Builder &b, const DesignCase &d)
 {
     const int k = filledLandUseRows(d);
@@ -330,7 +330,7 @@ void weightedRunoff(Builder &b, const DesignCase &d)
     b.blank();
 }
 
-// Block E3: the velocity calculator's check behind a computed flow time.
+// The velocity calculator's check behind a computed flow time.
 void velocityBlock(Builder &b, const DesignCase &d)
 {
     const VelocityFacility &v = d.velocityFacility;
@@ -376,7 +376,7 @@ void velocityBlock(Builder &b, const DesignCase &d)
     b.blank();
 }
 
-// Block E4: the intensity formula with its constants.
+// The intensity formula with its constants (last line of a computed intensity).
 QString intensityLine(const DesignCase &d)
 {
     const IntensityInputs &in = d.intensity;
@@ -408,7 +408,7 @@ QString intensityLine(const DesignCase &d)
     }
 }
 
-// Block E: the computed rainfall intensity.
+// The computed rainfall intensity: time of concentration and formula.
 void computedIntensity(Builder &b, const DesignCase &d)
 {
     const IntensityInputs &in = d.intensity;
@@ -463,7 +463,7 @@ void computedIntensity(Builder &b, const DesignCase &d)
     b.line(19, intensityLine(d));
 }
 
-// Blocks G to L.
+// The facility check: heading, formula, section, velocity, flow and verdict.
 void facilityCheck(Builder &b, const DesignCase &d, ReportOutput output, bool &verdictNo)
 {
     const FacilityRecord &f = d;
@@ -518,7 +518,7 @@ void facilityCheck(Builder &b, const DesignCase &d, ReportOutput output, bool &v
                    u"="_s + fmt(d.result.capacity, u"0.0000") + u"m3/sec"_s);
     b.blank();
 
-    // Block L. The verdict begins in column 20 (19 spaces in the text file).
+    // The verdict begins in column 20 (19 spaces in the text file).
     const double q1 = d.result.designFlow;
     const double q2 = d.result.capacity;
     const bool allowance = d.allowanceChoice == AllowanceChoice::With;
@@ -540,7 +540,7 @@ void facilityCheck(Builder &b, const DesignCase &d, ReportOutput output, bool &v
     b.line(18, allowance ? u"―――――――――――――――――――――――――――"_s : u"――――――――――――――――――――――――"_s);
 }
 
-// Block M.
+// The largest catchment area.
 void largestArea(Builder &b, const DesignCase &d)
 {
     const QString q2 = fmt(d.result.capacity, u"0.0000");
@@ -575,7 +575,7 @@ ComposedReport composeReport(const DesignCase &d, ReportOutput output)
     report.split = isSplitReport(d);
     Builder b(report);
 
-    // Part 1: block A, heading.
+    // Report part 1: the heading.
     b.setPart(1);
     b.blank();
     b.line(13, u"☆ ニルカ書（雨水排水施設）"_s);
@@ -586,19 +586,19 @@ ComposedReport composeReport(const DesignCase &d, ReportOutput output)
     b.line(40, u"｜ C：流出係数  I：降雨強度(mm/hr)  A：流域面積(ha)"_s);
     b.blank();
 
-    // Blocks B and C: the runoff coefficient.
+    // The runoff coefficient.
     if (d.runoffMode == RunoffMode::Direct)
         directRunoff(b, d);
     else
         weightedRunoff(b, d);
 
-    // Blocks D and E: the rainfall intensity.
+    // The rainfall intensity.
     if (d.intensityMode == IntensityMode::Direct)
         b.line(19, u"・降雨強度 I="_s + fmt(d.rainIntensity, u"0.0") + u"mm/hr"_s);
     else
         computedIntensity(b, d);
 
-    // Block F: the planned stormwater volume.
+    // The planned stormwater volume.
     b.blank();
     b.line(19, u"計画雨水量 Q1=(1/360)×"_s + fmt(d.runoffCoeff, u"0.0##") + u"×"_s +
                    fmt(d.rainIntensity, u"0.0") + u"×"_s + fmt(d.catchmentArea * 0.0001, u"0.000") + u"="_s +
@@ -606,11 +606,11 @@ ComposedReport composeReport(const DesignCase &d, ReportOutput output)
     b.blank();
     b.blank();
 
-    // Part 2: blocks G to L.
+    // Report part 2: the facility check and the verdict.
     b.setPart(2);
     facilityCheck(b, d, output, report.verdictNo);
 
-    // Part 3: block M.
+    // Report part 3: the largest catchment area.
     b.setPart(3);
     largestArea(b, d);
     return report;

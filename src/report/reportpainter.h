@@ -51,12 +51,12 @@ inline constexpr double kPrinterPointSize = 12.0;
 // The report's Mincho at `pointSize`, normal weight.
 QFont reportFont(double pointSize);
 
-// Part 1 after the five-line top margin. Returns true when it drew the failing verdict (never).
+// Report part 1 after the five-line top margin. Returns true when it drew the failing verdict (never).
 bool Hyouji_1(ReportSurface &surface, const ComposedReport &report);
-// Part 2, after a five-line margin when the report is split. Returns true when it drew the failing
+// Report part 2, after a five-line margin when the report is split. Returns true when it drew the failing
 // verdict, so the caller sounds the beep.
 bool Hyouji_2(ReportSurface &surface, const ComposedReport &report);
-// Part 3.
+// Report part 3.
 bool Hyouji_3(ReportSurface &surface, const ComposedReport &report);
 
 // The printed report on a paged device (a printer or a PDF writer), in the 12-point Mincho: part 1,

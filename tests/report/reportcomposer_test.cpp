@@ -56,8 +56,8 @@ TEST_P(GoldenReport, Cp932BytesEqualTheHandWrittenText)
     EXPECT_TRUE(actual.bytes.endsWith("\r\n")) << c.name;
 }
 
-// Part 1 runs to the blank lines after Q1, part 2 from the facility heading to the dashes, part 3 is
-// block M; only the NO line carries the failing mark.
+// Report part 1 runs to the blank lines after Q1, part 2 from the facility heading to the dashes, part 3 is
+// the largest catchment area; only the NO line carries the failing mark.
 TEST_P(GoldenReport, PartsAndVerdictMark)
 {
     const ReportCase &c = GetParam();

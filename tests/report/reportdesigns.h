@@ -424,10 +424,10 @@ inline DesignCase velocityTroughManning()
 inline const std::vector<ReportCase> &velocityBlockCases()
 {
     static const std::vector<ReportCase> cases = {
-        {"e3_circular_kutter", velocityCircularKutter},
-        {"e3_trapezoid_manning", velocityTrapezoidManning},
-        {"e3_polygon_kutter", velocityPolygonKutter},
-        {"e3_trough_manning", velocityTroughManning},
+        {"velocityblock_circular_kutter", velocityCircularKutter},
+        {"velocityblock_trapezoid_manning", velocityTrapezoidManning},
+        {"velocityblock_polygon_kutter", velocityPolygonKutter},
+        {"velocityblock_trough_manning", velocityTroughManning},
     };
     return cases;
 }
