@@ -306,11 +306,11 @@ inline DesignCase ditchSlopeWeighted5Formula5()
     d.bottomWidth = 0.5;
     d.topWidth = 0.5;
     d.slopeWidth = 0.1;
-    setSection(d, 0.17, 0.84);
+    setSection(d, 0.34 * (0.5 + 0.5) / 2, 0.5 + 2 * 0.85 * std::sqrt(0.1 * 0.1 + 0.4 * 0.4));
     d.kutterNumerator = 23 + 1 / 0.025 + 0.00155 / 0.0015;
-    d.kutterDenominator = 2.3355778289769944;
-    d.kutterRootRI = 0.01742330131092924;
-    setResult(d, 0.4776856702302705);
+    d.kutterDenominator = 2.596937926934477;
+    d.kutterRootRI = 0.014571746682185027;
+    setResult(d, 0.3592991202722691);
     return d;
 }
 
