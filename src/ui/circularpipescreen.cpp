@@ -74,7 +74,7 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
          std::initializer_list<QWidget *>{m_material, m_diameter, m_gradient, m_roughness, m_depth})
         closeResultOnClick(w, facilityHint());
     chainEnter({m_material, m_diameter, m_gradient, m_roughness, m_depth, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &CircularPipeScreen::calculate);
+    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
     clickOnEnter(m_calc);
 }
 
@@ -89,9 +89,24 @@ CircularEntries CircularPipeScreen::entries() const
     return e;
 }
 
-void CircularPipeScreen::calculate()
+CircularForm CircularPipeScreen::form() const
 {
-    finishCalculation(calculateCircular(m_frame.design(), m_frame.conditionsEntries(), entries()));
+    const CircularEntries e = entries();
+    return CircularForm{e.material, e.diameter, e.gradient, e.roughness, e.fillRow};
+}
+
+void CircularPipeScreen::setForm(const CircularForm &f)
+{
+    m_material->setText(f.txt_m);
+    m_diameter->setText(f.txt1);
+    m_gradient->setText(f.txt2);
+    m_roughness->setText(f.txt3);
+    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+}
+
+std::optional<Refusal> CircularPipeScreen::applyRules()
+{
+    return calculateCircular(m_frame.design(), m_frame.conditionsEntries(), entries());
 }
 
 } // namespace niruka

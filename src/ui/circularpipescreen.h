@@ -1,6 +1,7 @@
 #pragma once
 // The facility screen of another circular pipe: material, diameter, gradient, roughness, effective depth.
 
+#include "docs/projectrecord.h"
 #include "ui/facilityscreen.h"
 
 class QComboBox;
@@ -15,7 +16,9 @@ public:
     explicit CircularPipeScreen(MainFrame &frame);
 
     CircularEntries entries() const;
-    void calculate(); // "計算"
+    CircularForm form() const;
+    void setForm(const CircularForm &form);
+    std::optional<Refusal> applyRules() override;
 
 private:
     QLineEdit *m_material, *m_diameter, *m_gradient, *m_roughness;

@@ -71,9 +71,9 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     m_cWeighted = button(runoff, QStringLiteral("加重平均"), "Command4");
     m_optCDirect = mark(runoff, "opt5");
     m_optCWeighted = mark(runoff, "opt6");
-    auto *cModes = new QButtonGroup(this);
-    cModes->addButton(m_optCDirect);
-    cModes->addButton(m_optCWeighted);
+    m_cModes = new QButtonGroup(this);
+    m_cModes->addButton(m_optCDirect);
+    m_cModes->addButton(m_optCWeighted);
     auto *rl = new QGridLayout(runoff);
     rl->setContentsMargins(4, 3, 4, 3);
     rl->setVerticalSpacing(3);
@@ -104,9 +104,9 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     m_iCalc = button(rain, QStringLiteral("計算する"), "Command2");
     m_optIDirect = mark(rain, "opt3");
     m_optICalc = mark(rain, "opt4");
-    auto *iModes = new QButtonGroup(this);
-    iModes->addButton(m_optIDirect);
-    iModes->addButton(m_optICalc);
+    m_iModes = new QButtonGroup(this);
+    m_iModes->addButton(m_optIDirect);
+    m_iModes->addButton(m_optICalc);
     auto *il = new QVBoxLayout(rain);
     il->setContentsMargins(4, 3, 4, 3);
     il->setSpacing(3);
@@ -132,6 +132,9 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     m_with->setObjectName(QStringLiteral("opt8"));
     m_rate = makeField(allowance, "txt1", 4);
     m_rateUnit = makeLabel(allowance, QStringLiteral("％増し"), "Label_rate");
+    m_allowance = new QButtonGroup(this);
+    m_allowance->addButton(m_without);
+    m_allowance->addButton(m_with);
     // The rate keeps its place while hidden, so choosing "有り" does not reflow the screen.
     for (QWidget *w : std::initializer_list<QWidget *>{m_rate, m_rateUnit}) {
         QSizePolicy policy = w->sizePolicy();
@@ -346,6 +349,66 @@ void ConditionsScreen::focusField(const char *name)
         return;
     m_frame.activateScreen(this);
     focusSelectingAll(w);
+}
+
+namespace {
+
+// Sets a pair of options of an exclusive group, allowing both off.
+void setPair(QButtonGroup *group, QAbstractButton *first, bool firstOn, QAbstractButton *second,
+             bool secondOn)
+{
+    group->setExclusive(false);
+    first->setChecked(firstOn);
+    second->setChecked(secondOn && !firstOn);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+ConditionsForm ConditionsScreen::form() const
+{
+    ConditionsForm f;
+    f.txt_c = m_c->text();
+    f.txt_a = m_a->text();
+    f.txt_i = m_i->text();
+    const int row = m_list->currentRow();
+    f.lst_s = row >= 0 && m_list->item(row)->isSelected() ? row : -1;
+    f.opt1 = m_manning->isChecked();
+    f.opt2 = m_kutter->isChecked();
+    f.opt3 = m_optIDirect->isChecked();
+    f.opt4 = m_optICalc->isChecked();
+    f.opt5 = m_optCDirect->isChecked();
+    f.opt6 = m_optCWeighted->isChecked();
+    f.opt7 = m_without->isChecked();
+    f.opt8 = m_with->isChecked();
+    f.txt1 = m_rate->text();
+    return f;
+}
+
+void ConditionsScreen::setForm(const ConditionsForm &f)
+{
+    m_c->setText(f.txt_c);
+    m_a->setText(f.txt_a);
+    m_i->setText(f.txt_i);
+    if (f.lst_s >= 0 && f.lst_s < kFacilityKindCount) {
+        if (m_list->currentRow() == f.lst_s)
+            choose(f.lst_s);
+        else
+            m_list->setCurrentRow(f.lst_s);
+    } else {
+        m_list->setCurrentRow(-1);
+    }
+    setPair(m_formula, m_manning, f.opt1, m_kutter, f.opt2);
+    setPair(m_iModes, m_optIDirect, f.opt3, m_optICalc, f.opt4);
+    setPair(m_cModes, m_optCDirect, f.opt5, m_optCWeighted, f.opt6);
+    setPair(m_allowance, m_without, f.opt7, m_with, f.opt8);
+    setAllowance(f.opt8);
+    m_rate->setText(f.txt1);
+    setEditableLook(m_i, !f.opt4);
+    setEditableLook(m_c, !f.opt6);
+    setEditableLook(m_a, !f.opt6);
+    m_frame.design().intensityMode = f.opt4 ? IntensityMode::Computed : IntensityMode::Direct;
+    m_frame.design().runoffMode = f.opt6 ? RunoffMode::WeightedAverage : RunoffMode::Direct;
 }
 
 ConditionsEntries ConditionsScreen::entries() const

@@ -2,6 +2,7 @@
 // The planned stormwater conditions of a design (C, A, I, allowance), the velocity formula and the
 // facility list that opens the facility screen.
 
+#include "docs/projectrecord.h"
 #include "ui/designworkflow.h"
 
 #include <QWidget>
@@ -25,6 +26,11 @@ public:
     // A new design: editable C, A and I, both entry modes direct, no allowance, the first facility kind.
     void prepareNew();
     ConditionsEntries entries() const;
+    // The screen's fields and options as the project file stores them. Restoring selects the facility
+    // kind (which opens its screen with its defaults), shows the allowance rate with "有り", and gives the
+    // C, A and I fields the flat look of values handed back by the calculators.
+    ConditionsForm form() const;
+    void setForm(const ConditionsForm &form);
     // Focus on a control by name; a text field gets its whole text selected.
     void focusField(const char *name);
     // Single border for typed values, none for values handed back by a calculator.
@@ -47,7 +53,7 @@ private:
     QPushButton *m_cDirect, *m_cWeighted, *m_iDirect, *m_iCalc;
     QRadioButton *m_optCDirect, *m_optCWeighted, *m_optIDirect, *m_optICalc;
     QRadioButton *m_without, *m_with, *m_manning, *m_kutter;
-    QButtonGroup *m_formula;
+    QButtonGroup *m_formula, *m_cModes, *m_iModes, *m_allowance;
     QListWidget *m_list;
     int m_rowBeforePress = -1;
 };

@@ -97,7 +97,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
         closeResultOnClick(w, facilityHint());
     closeResultOnClick(m_depth, ditchDepthHint());
     chainEnter({m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness, m_depth, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &DitchScreen::calculate);
+    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
     clickOnEnter(m_calc);
 }
 
@@ -115,14 +115,33 @@ DitchEntries DitchScreen::entries() const
     return e;
 }
 
+DitchForm DitchScreen::form() const
+{
+    const DitchEntries e = entries();
+    return DitchForm{e.material,   e.height,   e.bottomWidth, e.topWidth,
+                     e.slopeWidth, e.gradient, e.roughness,   e.fillRow};
+}
+
+void DitchScreen::setForm(const DitchForm &f)
+{
+    m_material->setText(f.txt_m);
+    m_height->setText(f.txt1);
+    m_bottom->setText(f.txt2);
+    m_top->setText(f.txt3);
+    m_slope->setText(f.txt4);
+    m_gradient->setText(f.txt5);
+    m_roughness->setText(f.txt6);
+    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+}
+
 QWidget *DitchScreen::firstEntry() const
 {
     return m_height;
 }
 
-void DitchScreen::calculate()
+std::optional<Refusal> DitchScreen::applyRules()
 {
-    finishCalculation(calculateDitch(m_frame.design(), m_frame.conditionsEntries(), entries()));
+    return calculateDitch(m_frame.design(), m_frame.conditionsEntries(), entries());
 }
 
 } // namespace niruka

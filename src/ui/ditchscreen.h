@@ -2,6 +2,7 @@
 // The facility screen of a U-ditch or trapezoidal ditch: material, height, three widths, gradient,
 // roughness and effective depth.
 
+#include "docs/projectrecord.h"
 #include "ui/facilityscreen.h"
 
 class QComboBox;
@@ -16,8 +17,10 @@ public:
     explicit DitchScreen(MainFrame &frame);
 
     DitchEntries entries() const;
+    DitchForm form() const;
+    void setForm(const DitchForm &form);
     QWidget *firstEntry() const override;
-    void calculate(); // "計算"
+    std::optional<Refusal> applyRules() override;
 
 private:
     QLineEdit *m_material, *m_height, *m_bottom, *m_top, *m_slope, *m_gradient, *m_roughness;

@@ -20,6 +20,11 @@ void FacilityScreen::closeResultOnClick(QWidget *field, const QString &hint)
     });
 }
 
+void FacilityScreen::calculate()
+{
+    finishCalculation(applyRules());
+}
+
 void FacilityScreen::finishCalculation(const std::optional<Refusal> &refusal)
 {
     if (refusal)

@@ -17,6 +17,11 @@ public:
 
     // The field Enter on the facility list moves to (nullptr: the focus stays).
     virtual QWidget *firstEntry() const { return nullptr; }
+    // The rules of "計算" without any message or screen: copies the entries into the design, validates,
+    // computes the section and the check. Returns the refusal, if any.
+    virtual std::optional<Refusal> applyRules() = 0;
+    // "計算": the rules, then the refusal box or the result screen.
+    void calculate();
 
 protected:
     // A click into `field` closes the result screen and shows `hint` (a list: on its viewport).

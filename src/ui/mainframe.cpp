@@ -283,6 +283,17 @@ FacilityScreenId MainFrame::openFacilityScreen() const
     return FacilityScreenId::None;
 }
 
+FacilityScreen *MainFrame::facilityScreen() const
+{
+    if (m_pipe)
+        return m_pipe.data();
+    if (m_circular)
+        return m_circular.data();
+    if (m_ditch)
+        return m_ditch.data();
+    return m_polygon.data();
+}
+
 FileCommandState MainFrame::fileCommands() const
 {
     FileCommandState s;

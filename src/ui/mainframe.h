@@ -23,6 +23,7 @@ namespace niruka {
 class CircularPipeScreen;
 class ConditionsScreen;
 class DitchScreen;
+class FacilityScreen;
 class PipeScreen;
 class PolygonDitchScreen;
 class ResultScreen;
@@ -76,6 +77,8 @@ public:
     PolygonDitchScreen *polygonDitchScreen() const;
     ResultScreen *resultScreen() const;
     FacilityScreenId openFacilityScreen() const;
+    // The facility screen that is open, whichever kind (nullptr when none).
+    FacilityScreen *facilityScreen() const;
 
     // The design workflow, called by the screens.
     void selectFacilityKind(FacilityKind kind);

@@ -80,7 +80,7 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
     for (QWidget *w : std::initializer_list<QWidget *>{m_sizes, m_gradient, m_roughness, m_depth})
         closeResultOnClick(w, facilityHint());
     chainEnter({m_sizes, m_gradient, m_roughness, m_depth, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &PipeScreen::calculate);
+    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
     clickOnEnter(m_calc);
 }
 
@@ -115,14 +115,28 @@ PipeEntries PipeScreen::entries() const
     return e;
 }
 
+PipeForm PipeScreen::form() const
+{
+    const PipeEntries e = entries();
+    return PipeForm{e.sizeRow, e.gradient, e.roughness, e.fillRow};
+}
+
+void PipeScreen::setForm(const PipeForm &f)
+{
+    m_sizes->setCurrentRow(f.lst_pu);
+    m_gradient->setText(f.txt1);
+    m_roughness->setText(f.txt2);
+    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+}
+
 QWidget *PipeScreen::firstEntry() const
 {
     return m_sizes;
 }
 
-void PipeScreen::calculate()
+std::optional<Refusal> PipeScreen::applyRules()
 {
-    finishCalculation(calculatePipe(m_frame.design(), m_frame.conditionsEntries(), entries()));
+    return calculatePipe(m_frame.design(), m_frame.conditionsEntries(), entries());
 }
 
 } // namespace niruka

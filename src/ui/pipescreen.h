@@ -2,6 +2,7 @@
 // The facility screen of the four catalogue pipe series and the U-trough: size list, gradient, roughness and
 // effective depth.
 
+#include "docs/projectrecord.h"
 #include "ui/facilityscreen.h"
 
 class QComboBox;
@@ -22,9 +23,12 @@ public:
     void fillSeries(FacilityKind kind);
     FacilityKind kind() const { return m_kind; }
     PipeEntries entries() const;
+    // The fields as the project file stores them (after fillSeries has prepared the series).
+    PipeForm form() const;
+    void setForm(const PipeForm &form);
     QWidget *firstEntry() const override;
 
-    void calculate(); // "計算"
+    std::optional<Refusal> applyRules() override;
 
 private:
     FacilityKind m_kind = FacilityKind::VpPipe;

@@ -168,7 +168,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
         m_frame.closeResult();
     });
     chainEnter({m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &PolygonDitchScreen::calculate);
+    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
     clickOnEnter(m_calc);
 }
 
@@ -188,20 +188,54 @@ PolygonEntries PolygonDitchScreen::entries() const
     return e;
 }
 
-void PolygonDitchScreen::calculate()
+PolygonForm PolygonDitchScreen::form() const
 {
-    DesignCase &d = m_frame.design();
-    const std::optional<Refusal> refusal = calculatePolygon(d, m_frame.conditionsEntries(), entries());
-    if (!refusal) {
-        m_instruction->hide();
-        std::array<double, 8> x{}, y{};
-        for (int i = 0; i < 8; ++i) {
-            x[i] = d.polygonVertices[i].x();
-            y[i] = d.polygonVertices[i].y();
-        }
-        m_sketch->setPoints(polygonSketchPoints(x, y, d.vertexCount));
+    const PolygonEntries e = entries();
+    PolygonForm f;
+    f.txt_m = e.material;
+    f.txt1 = e.bottomWidth;
+    f.txt2 = e.topWidth;
+    f.txt3 = e.height;
+    f.txt4 = e.gradient;
+    f.txt5 = e.roughness;
+    f.txt_x = e.x;
+    f.txt_y = e.y;
+    return f;
+}
+
+void PolygonDitchScreen::setForm(const PolygonForm &f)
+{
+    m_material->setText(f.txt_m);
+    m_bottom->setText(f.txt1);
+    m_top->setText(f.txt2);
+    m_height->setText(f.txt3);
+    m_gradient->setText(f.txt4);
+    m_roughness->setText(f.txt5);
+    for (int i = 0; i < 8; ++i) {
+        m_x[i]->setText(f.txt_x[i]);
+        m_y[i]->setText(f.txt_y[i]);
     }
-    finishCalculation(refusal);
+}
+
+void PolygonDitchScreen::drawSketch()
+{
+    const DesignCase &d = m_frame.design();
+    std::array<double, 8> x{}, y{};
+    for (int i = 0; i < 8; ++i) {
+        x[i] = d.polygonVertices[i].x();
+        y[i] = d.polygonVertices[i].y();
+    }
+    m_instruction->hide();
+    m_sketch->setPoints(polygonSketchPoints(x, y, d.vertexCount));
+}
+
+std::optional<Refusal> PolygonDitchScreen::applyRules()
+{
+    std::optional<Refusal> refusal =
+        calculatePolygon(m_frame.design(), m_frame.conditionsEntries(), entries());
+    if (!refusal)
+        drawSketch();
+    return refusal;
 }
 
 } // namespace niruka

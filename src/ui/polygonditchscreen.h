@@ -2,6 +2,7 @@
 // The facility screen of a ditch of any shape: up to eight vertices of the wetted outline, the descriptive
 // dimensions, gradient and roughness, with a sketch of the entered outline.
 
+#include "docs/projectrecord.h"
 #include "ui/facilityscreen.h"
 
 #include <QList>
@@ -37,7 +38,12 @@ public:
     explicit PolygonDitchScreen(MainFrame &frame);
 
     PolygonEntries entries() const;
-    void calculate(); // "計算"
+    PolygonForm form() const;
+    void setForm(const PolygonForm &form);
+    // Draws the sketch of the vertices stored in the design (after a computation or a restore).
+    void drawSketch();
+    // Also draws the sketch when the rules pass.
+    std::optional<Refusal> applyRules() override;
 
     PolygonSketch *sketch() const { return m_sketch; }
     QLabel *instruction() const { return m_instruction; }

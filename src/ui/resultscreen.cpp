@@ -63,6 +63,20 @@ ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(pa
     layout->addStretch();
 }
 
+ResultForm ResultScreen::form() const
+{
+    return ResultForm{valueLabel("lbl3")->text(), valueLabel("lbl6")->text(), valueLabel("lbl9")->text(),
+                      valueLabel("lbl12")->text()};
+}
+
+void ResultScreen::setForm(const ResultForm &f)
+{
+    valueLabel("lbl3")->setText(f.lbl3);
+    valueLabel("lbl6")->setText(f.lbl6);
+    valueLabel("lbl9")->setText(f.lbl9);
+    valueLabel("lbl12")->setText(f.lbl12);
+}
+
 QLabel *ResultScreen::valueLabel(const char *name) const
 {
     return findChild<QLabel *>(QString::fromLatin1(name));

@@ -2,6 +2,7 @@
 // The result of the check: planned volume, facility flow, largest catchment area and velocity. Labels only;
 // the main window opens and closes it.
 
+#include "docs/projectrecord.h"
 #include "ui/designworkflow.h"
 
 #include <QWidget>
@@ -17,6 +18,9 @@ public:
 
     // The value labels: "lbl1" factor, "lbl2" "×", "lbl3" Q1, "lbl6" Q2, "lbl9" V, "lbl12" Amax.
     QLabel *valueLabel(const char *name) const;
+    // The four values as displayed, as the project file stores them; restoring replaces the texts.
+    ResultForm form() const;
+    void setForm(const ResultForm &form);
 };
 
 } // namespace niruka

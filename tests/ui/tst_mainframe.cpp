@@ -848,6 +848,60 @@ private slots:
         }
     }
 
+    // --- the seams the project file uses
+    // ---------------------------------------------------------------------
+
+    void formsRoundTrip()
+    {
+        frame().FileNew();
+        ConditionsForm cf;
+        cf.txt_c = QStringLiteral("0.5");
+        cf.txt_a = QStringLiteral("10000");
+        cf.txt_i = QStringLiteral("100");
+        cf.lst_s = 4;
+        cf.opt1 = false;
+        cf.opt2 = true;
+        cf.opt3 = false;
+        cf.opt4 = true;
+        cf.opt7 = false;
+        cf.opt8 = true;
+        cf.txt1 = QStringLiteral("25");
+        conditions()->setForm(cf);
+        // The kind opened its screen; the I field has the flat look of a handed-back value.
+        QVERIFY(frame().circularPipeScreen());
+        QVERIFY(!conditions()->iField()->hasFrame());
+        QVERIFY(conditions()->cField()->hasFrame());
+        QVERIFY(edit(conditions(), "txt1")->isVisible());
+        QCOMPARE(frame().design().intensityMode, IntensityMode::Computed);
+        const ConditionsForm back = conditions()->form();
+        QCOMPARE(back.lst_s, 4);
+        QVERIFY(back.opt2 && !back.opt1 && back.opt4 && !back.opt3 && back.opt5 && back.opt8 && !back.opt7);
+        QCOMPARE(back.txt1, QStringLiteral("25"));
+
+        const CircularForm circ{QStringLiteral("鋼管"), QStringLiteral("0.3"), QStringLiteral("10"),
+                                QStringLiteral("0.013"), 0};
+        frame().circularPipeScreen()->setForm(circ);
+        const CircularForm circBack = frame().circularPipeScreen()->form();
+        QCOMPARE(circBack.txt_m, circ.txt_m);
+        QCOMPARE(circBack.cbo1, 0);
+        // The set-up steps rebuild the design silently; the result screen then shows the stored texts.
+        QVERIFY(!frame().facilityScreen()->applyRules());
+        QVERIFY(m_fake->messages.isEmpty());
+        QCOMPARE(frame().design().nameSlot(FacilityNameSlot::Circular), QStringLiteral("鋼管"));
+        frame().showResult();
+        QCOMPARE(frame().resultScreen()->valueLabel("lbl1")->text(), QStringLiteral("1.25"));
+        frame().resultScreen()->setForm(
+            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        QCOMPARE(frame().resultScreen()->form().lbl12, QStringLiteral("d"));
+
+        // No facility kind and no formula restore as such.
+        cf.lst_s = -1;
+        cf.opt2 = false;
+        conditions()->setForm(cf);
+        QCOMPARE(conditions()->form().lst_s, -1);
+        QVERIFY(!conditions()->form().opt1 && !conditions()->form().opt2);
+    }
+
     // --- the polygon ditch and its sketch
     // --------------------------------------------------------------------
 
