@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace niruka {
 
@@ -86,19 +87,27 @@ QTableWidget *sheet(int rows, int columns, QWidget *parent)
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setWordWrap(false);
     return t;
 }
 
-void fitToContents(QTableWidget *t)
+int textWidth(const QTableWidget *t, const char *text)
 {
-    t->resizeColumnsToContents();
-    t->resizeRowsToContents();
+    return t->fontMetrics().horizontalAdvance(QString::fromUtf8(text)) + 14;
+}
+
+// Fixes the table's size to its rows and columns, so that no scroll bar or cut row appears.
+void fixSize(QTableWidget *t)
+{
+    const int rowHeight = t->fontMetrics().height() + 6;
+    for (int r = 0; r < t->rowCount(); ++r)
+        t->setRowHeight(r, rowHeight);
     int w = 2 * t->frameWidth();
     for (int c = 0; c < t->columnCount(); ++c)
         w += t->columnWidth(c);
-    int h = 2 * t->frameWidth() + (t->horizontalHeader()->isVisible() ? t->horizontalHeader()->height() : 0);
-    for (int r = 0; r < t->rowCount(); ++r)
-        h += t->rowHeight(r);
+    int h = 2 * t->frameWidth() + rowHeight * t->rowCount();
+    if (!t->horizontalHeader()->isHidden())
+        h += t->horizontalHeader()->sizeHint().height();
     t->setFixedSize(w, h);
 }
 
@@ -118,7 +127,10 @@ ReferenceScreen::ReferenceScreen(QWidget *parent) : QDialog(parent)
         m_runoff->setItem(r, 0, cell(kRunoffRows[r].kind));
         m_runoff->setItem(r, 1, cell(kRunoffRows[r].value, true));
     }
-    fitToContents(m_runoff);
+    m_runoff->resizeColumnsToContents();
+    for (int c = 0; c < 2; ++c)
+        m_runoff->setColumnWidth(c, m_runoff->columnWidth(c) + 8);
+    fixSize(m_runoff);
 
     // Roughness coefficients: group | kind | detail | value, with spans for the grouped kinds.
     const int roughCount = static_cast<int>(std::size(kRoughRows));
@@ -157,7 +169,31 @@ ReferenceScreen::ReferenceScreen(QWidget *parent) : QDialog(parent)
                 m_roughness->setSpan(r, kindColumn, 1, 3 - kindColumn);
         }
     }
-    fitToContents(m_roughness);
+    // Column widths by hand: spanned cells do not take part in the automatic sizing.
+    int groupWidth = 0, groupedKindWidth = 0, ungroupedKindWidth = 0, detailWidth = 0, valueWidth = 0;
+    for (const RoughRow &row : kRoughRows) {
+        valueWidth = std::max(valueWidth, textWidth(m_roughness, row.value));
+        if (row.detail) {
+            detailWidth = std::max(detailWidth, textWidth(m_roughness, row.detail));
+            continue;
+        }
+        if (row.group) {
+            groupWidth = std::max(groupWidth, textWidth(m_roughness, row.group));
+            groupedKindWidth = std::max(groupedKindWidth, textWidth(m_roughness, row.kind));
+        } else {
+            ungroupedKindWidth = std::max(ungroupedKindWidth, textWidth(m_roughness, row.kind));
+        }
+    }
+    const int stoneWidth = textWidth(m_roughness, "粗　石");
+    detailWidth = std::max(detailWidth, groupedKindWidth - stoneWidth);
+    detailWidth = std::max(detailWidth, ungroupedKindWidth - groupWidth - stoneWidth);
+    detailWidth =
+        std::max(detailWidth, textWidth(m_roughness, "排 水 施 設 の 種 類") - groupWidth - stoneWidth);
+    m_roughness->setColumnWidth(0, groupWidth);
+    m_roughness->setColumnWidth(1, stoneWidth);
+    m_roughness->setColumnWidth(2, detailWidth);
+    m_roughness->setColumnWidth(3, std::max(valueWidth, textWidth(m_roughness, "粗 度 係 数")));
+    fixSize(m_roughness);
 
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("◇ 流 出 係 数（Ｃ）"), this));
