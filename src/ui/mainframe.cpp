@@ -39,6 +39,22 @@ bool sameCheckInputs(const DesignCase &a, const DesignCase &b)
 
 constexpr Qt::WindowFlags kScreenFlags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
+// The design screens close only through the workflow (which resets the result and the flags that go with
+// them), never through a window shortcut such as Ctrl+W.
+class KeepOpen : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
 } // namespace
 
 QString MainFrame::applicationTitle()
@@ -258,6 +274,12 @@ void MainFrame::activateScreen(QWidget *screen)
         m_mdi->setActiveSubWindow(sub);
 }
 
+void MainFrame::addDesignScreen(QWidget *screen, int leftTwips, int topTwips)
+{
+    QMdiSubWindow *sub = addScreen(screen, leftTwips, topTwips);
+    sub->installEventFilter(new KeepOpen(sub));
+}
+
 void MainFrame::closeSubWindowOf(QWidget *screen)
 {
     if (!screen)
@@ -332,7 +354,7 @@ void MainFrame::FileNew()
     Tojiru();
     m_conditions = new ConditionsScreen(*this);
     m_design.conditionsOpen = 1;
-    addScreen(m_conditions, 0, 0);
+    addDesignScreen(m_conditions, 0, 0);
     m_conditions->prepareNew(); // options, looks, and the first facility kind
     m_conditions->focusField("txt_c");
     m_fileName.clear();
@@ -390,22 +412,22 @@ void MainFrame::selectFacilityKind(FacilityKind kind)
         if (!m_pipe) {
             m_pipe = new PipeScreen(*this);
             m_pipe->fillSeries(kind);
-            addScreen(m_pipe, kFacilityLeft, 0);
+            addDesignScreen(m_pipe, kFacilityLeft, 0);
         } else {
             m_pipe->fillSeries(kind);
         }
         break;
     case FacilityScreenId::Circular:
         if (!m_circular)
-            addScreen(m_circular = new CircularPipeScreen(*this), kFacilityLeft, 0);
+            addDesignScreen(m_circular = new CircularPipeScreen(*this), kFacilityLeft, 0);
         break;
     case FacilityScreenId::Ditch:
         if (!m_ditch)
-            addScreen(m_ditch = new DitchScreen(*this), kFacilityLeft, 0);
+            addDesignScreen(m_ditch = new DitchScreen(*this), kFacilityLeft, 0);
         break;
     case FacilityScreenId::Polygon:
         if (!m_polygon)
-            addScreen(m_polygon = new PolygonDitchScreen(*this), kFacilityLeft, 0);
+            addDesignScreen(m_polygon = new PolygonDitchScreen(*this), kFacilityLeft, 0);
         break;
     case FacilityScreenId::None:
         break;
@@ -452,7 +474,7 @@ void MainFrame::showResult()
     const ResultView view = resultViewOf(m_design);
     m_result = new ResultScreen(view);
     m_shownResult = m_design;
-    addScreen(m_result, 0, 5115);
+    addDesignScreen(m_result, 0, 5115);
     statusMessage(view.status);
     if (view.exceeds)
         platform().beep();

@@ -129,6 +129,7 @@ protected:
 
 private:
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
+    void addDesignScreen(QWidget *screen, int leftTwips, int topTwips);
     void closeSubWindowOf(QWidget *screen);
     void quitApplication();
     void placeAtTwips(QMdiSubWindow *window, int leftTwips, int topTwips);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -602,6 +603,18 @@ private slots:
         QCOMPARE(frame().statusText(),
                  QStringLiteral(
                      "流速(V)はよろしいですか？チェックして下さい。（各地域の開発指導要綱等による事。）"));
+    }
+
+    void windowCommandsDoNotCloseScreens()
+    {
+        computeVp100();
+        for (QWidget *screen :
+             {static_cast<QWidget *>(frame().resultScreen()), static_cast<QWidget *>(conditions())})
+            QVERIFY(!screen->parentWidget()->close());
+        frame().mdiArea()->closeAllSubWindows();
+        QVERIFY(frame().resultScreen());
+        QVERIFY(frame().design().hasResult());
+        QVERIFY(frame().conditionsScreen());
     }
 
     void whatClosesTheResult_data()
