@@ -79,8 +79,16 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     auto *axes = new QGridLayout;
     axes->setSpacing(2);
     axes->addWidget(makeLabel(this, QStringLiteral("(0，0)")), 0, 0);
-    axes->addWidget(makeLabel(this, QStringLiteral("Ｘ軸(＋)→")), 0, 1);
-    axes->addWidget(makeLabel(this, QStringLiteral("↓\nＹ軸(＋)")), 1, 0, Qt::AlignTop);
+    auto *xAxis = new QHBoxLayout;
+    xAxis->addWidget(makeLabel(this, QStringLiteral("Ｘ軸(＋)")));
+    xAxis->addWidget(makeLabel(this, QStringLiteral("→")));
+    xAxis->addStretch();
+    axes->addLayout(xAxis, 0, 1);
+    auto *yAxis = new QVBoxLayout;
+    yAxis->addWidget(makeLabel(this, QStringLiteral("↓")), 0, Qt::AlignHCenter);
+    yAxis->addWidget(makeLabel(this, QStringLiteral("Ｙ軸(＋)")));
+    yAxis->addStretch();
+    axes->addLayout(yAxis, 1, 0);
     m_sketch = new PolygonSketch(this);
     axes->addWidget(m_sketch, 1, 1);
     m_instruction = makeLabel(
@@ -131,15 +139,16 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     bottom->addStretch();
     bottom->addWidget(m_calc, 0, Qt::AlignBottom);
 
+    // The name beside the heading keeps the screen above the result screen.
     auto *name = new QHBoxLayout;
+    name->addWidget(title);
+    name->addStretch();
     name->addWidget(makeLabel(this, QStringLiteral("材料・名称")));
     name->addWidget(m_material);
-    name->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(4);
-    layout->addWidget(title);
     layout->addLayout(name);
     layout->addLayout(top);
     layout->addLayout(bottom);

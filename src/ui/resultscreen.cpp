@@ -16,7 +16,6 @@ ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(pa
     auto *title = makeLabel(this, QStringLiteral("★　計 算 結 果"), "Label1");
     QFont f = title->font();
     f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
     title->setFont(f);
 
     auto value = [this](const QString &text, const char *name) {
@@ -30,7 +29,7 @@ ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(pa
 
     // Left column: planned volume over facility flow. Right column: largest area over velocity.
     auto *g = new QGridLayout;
-    g->setHorizontalSpacing(4);
+    g->setHorizontalSpacing(2);
     g->setVerticalSpacing(2);
     g->addWidget(makeLabel(this, QStringLiteral("◎計画雨水量")), 0, 0, 1, 5);
     g->addWidget(value(view.factor, "lbl1"), 1, 0);
@@ -42,7 +41,7 @@ ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(pa
     g->addWidget(makeLabel(this, QStringLiteral("Ｑ2=")), 3, 2);
     g->addWidget(q2, 3, 3);
     g->addWidget(makeLabel(this, QStringLiteral("m3/sec")), 3, 4);
-    g->setColumnMinimumWidth(5, 16);
+    g->setColumnMinimumWidth(5, 10);
     g->addWidget(makeLabel(this, QStringLiteral("◇最大流域面積")), 0, 6, 1, 3);
     g->addWidget(makeLabel(this, QStringLiteral("Amax=")), 1, 6);
     g->addWidget(value(view.amax, "lbl12"), 1, 7);
@@ -51,14 +50,15 @@ ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(pa
     g->addWidget(makeLabel(this, QStringLiteral("Ｖ=")), 3, 6);
     g->addWidget(value(view.velocity, "lbl9"), 3, 7);
     g->addWidget(makeLabel(this, QStringLiteral("m/sec")), 3, 8);
-    const int digits = fontMetrics().horizontalAdvance(QStringLiteral("0000000.00"));
-    g->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance(QStringLiteral("000.0000")));
+    // Room for the usual magnitudes; larger numbers widen the screen.
+    const int digits = fontMetrics().horizontalAdvance(QStringLiteral("000000.00"));
+    g->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance(QStringLiteral("00.0000")));
     g->setColumnMinimumWidth(7, digits);
 
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(title, 0, Qt::AlignTop);
-    layout->addSpacing(12);
+    layout->addSpacing(8);
     layout->addLayout(g);
     layout->addStretch();
 }

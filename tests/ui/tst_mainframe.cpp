@@ -416,7 +416,29 @@ private slots:
                                     .arg(conditionsFrame.right())
                                     .arg(facility->parentWidget()->geometry().left())));
         }
-        QVERIFY(!conditionsFrame.intersects(frame().resultScreen()->parentWidget()->geometry()));
+        const QRect resultFrame = frame().resultScreen()->parentWidget()->geometry();
+        QVERIFY(!conditionsFrame.intersects(resultFrame));
+        // The result screen stays left of the facility screens, which may reach below it.
+        QVERIFY2(resultFrame.right() < frame().twipsToPixels(6165),
+                 qPrintable(QStringLiteral("result right edge %1").arg(resultFrame.right())));
+
+        // Also with the allowance factor shown and a large area: a wide triangle.
+        newDesign();
+        auto *with = child<QRadioButton>(conditions(), QStringLiteral("opt8"));
+        QTest::mouseClick(with, Qt::LeftButton, {}, QPoint(6, with->height() / 2));
+        edit(conditions(), "txt1")->setText(QStringLiteral("25"));
+        chooseKind(7);
+        PolygonDitchScreen *poly = frame().polygonDitchScreen();
+        const char *values[][2] = {{"txt1", "2"},   {"txt2", "2"},   {"txt3", "1"},
+                                   {"txt_x2", "1"}, {"txt_y2", "1"}, {"txt_x3", "2"},
+                                   {"txt_y3", "0"}, {"txt4", "10"},  {"txt5", "0.013"}};
+        for (const auto &v : values)
+            edit(poly, v[0])->setText(QString::fromLatin1(v[1]));
+        QTest::mouseClick(child<QPushButton>(poly, QStringLiteral("cmd1")), Qt::LeftButton);
+        QVERIFY(frame().resultScreen());
+        const QRect wide = frame().resultScreen()->parentWidget()->geometry();
+        QVERIFY2(!wide.intersects(poly->parentWidget()->geometry()),
+                 qPrintable(QStringLiteral("result right edge %1").arg(wide.right())));
     }
 
     void entryModeButtons()
