@@ -77,6 +77,7 @@ IntensityEffect IntensityRules::chooseTComputed(IntensityState &s)
     f.Option6 = false;
     s.t1GroupVisible = true;
     s.t2GroupVisible = true;
+    s.tLineVisible = true;
     s.velocityVisible = false;
     s.lengthVisible = false;
     f.txt4.clear();

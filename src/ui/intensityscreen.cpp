@@ -74,6 +74,18 @@ IntensityScreen::IntensityScreen(DesignCase &design, QWidget *parent) : QWidget(
     setObjectName(QStringLiteral("IntensityScreen"));
     setWindowTitle(QStringLiteral("降雨強度"));
     build();
+    // The screen keeps the size it has with every group shown, like a form of fixed size; hidden
+    // parts leave their space empty instead of collapsing the layout.
+    QList<QWidget *> hideable{m_t1Group, m_t2Group, m_velocityGroup, m_figure, m_lbl1, m_riverButton};
+    hideable << m_cdWidgets << m_tLine << m_lengthWidgets;
+    for (QWidget *w : hideable) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
+    m_lbl1->setText(riverSourceText());
+    setMinimumSize(sizeHint());
+    m_lbl1->clear();
     render();
 }
 

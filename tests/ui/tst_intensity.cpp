@@ -275,6 +275,7 @@ void TestIntensity::timeModes()
     s.form.Option1 = s.form.Option5 = true;
     IntensityRules::chooseTComputed(s);
     QVERIFY(s.t1GroupVisible && s.t2GroupVisible && !s.velocityVisible && !s.lengthVisible);
+    QVERIFY(s.tLineVisible); // t shows the sum, flat
     QVERIFY(s.form.txt8.isEmpty() && s.form.txt3.isEmpty() && s.form.txt9.isEmpty());
     QVERIFY(s.form.txt4.isEmpty() && s.form.txt5.isEmpty());
     QVERIFY(!s.form.Option1 && !s.form.Option5 && !s.form.Option6);
