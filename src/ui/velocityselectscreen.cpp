@@ -3,6 +3,7 @@
 #include "engine/catalogue.h"
 #include "ui/eventhook.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -49,8 +50,22 @@ VelocitySelectScreen::VelocitySelectScreen(QWidget *parent) : QWidget(parent)
         if (row >= 0)
             emit kindChosen(row);
     });
+    // Clicking the kind already chosen runs the choice again (a pipe series is refilled).
+    m_kinds->viewport()->installEventFilter(this);
+    connect(m_kinds, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = m_kinds->row(item);
+        if (row == m_rowBeforePress && row >= 0)
+            emit kindChosen(row);
+    });
     for (QRadioButton *opt : {m_manning, m_kutter})
         EventHook::onEnter(opt, [this] { m_kinds->setFocus(); });
+}
+
+bool VelocitySelectScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_kinds->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowBeforePress = m_kinds->currentRow();
+    return QWidget::eventFilter(watched, event);
 }
 
 VelocityChoice VelocitySelectScreen::choice() const

@@ -29,10 +29,14 @@ public:
 signals:
     void kindChosen(int row);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QRadioButton *m_manning = nullptr;
     QRadioButton *m_kutter = nullptr;
     QListWidget *m_kinds = nullptr;
+    int m_rowBeforePress = -1; // the current row when the last press on the list began
 };
 
 } // namespace niruka

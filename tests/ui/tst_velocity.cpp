@@ -354,7 +354,13 @@ void TestVelocity::calculatorKindSwitch()
     QCOMPARE(design.velocityFacility.screenGroup, 1);
     QCOMPARE(child<QLineEdit>(calc.pipeScreen(), "txt2")->text(), QStringLiteral("0.013"));
     QCOMPARE(child<QComboBox>(calc.pipeScreen(), "cbo1")->count(), 8);
-    calc.selectScreen()->chooseKind(7);
+    // Clicking the chosen series again refills its screen.
+    child<QLineEdit>(calc.pipeScreen(), "txt2")->setText("0.02");
+    QListWidget *kinds = calc.selectScreen()->kindList();
+    const QRect item = kinds->visualItemRect(kinds->item(5));
+    QTest::mouseClick(kinds->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(child<QLineEdit>(calc.pipeScreen(), "txt2")->text(), QStringLiteral("0.013"));
+    QTest::mouseClick(kinds->viewport(), Qt::LeftButton, {}, kinds->visualItemRect(kinds->item(7)).center());
     QCOMPARE(design.velocityFacility.screenGroup, 4);
     QCOMPARE(design.facilityKind, FacilityKind::HumePipe);
     // The project-file view of the calculator.
