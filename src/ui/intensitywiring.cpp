@@ -86,6 +86,52 @@ IntensityScreen *AuxiliaryCalculators::intensityScreen()
     return m_intensity;
 }
 
+void AuxiliaryCalculators::collect(ProjectRecord &record)
+{
+    if (m_intensity) {
+        record.intensity = m_intensity->form();
+        record.river = m_intensity->riverForm();
+        record.inflow = m_intensity->inflowForm();
+    }
+    const IntensityInputs &in = m_frame.design().intensity;
+    record.kept = KeptInflowNumbers{in.slopeLength, in.slopeGradient, in.retardance};
+    if (m_runoff)
+        record.runoff = m_runoff->form();
+    record.velocity = m_velocity->forms();
+}
+
+void AuxiliaryCalculators::restore(const ProjectRecord &record, const ProjectReadResult &read)
+{
+    DesignCase &design = m_frame.design();
+    if (read.intensityRead) {
+        IntensityScreen *s = intensityScreen();
+        s->setForm(record.intensity);
+        s->setRiverForm(record.river);
+        s->calculate();
+        design.intensity.slopeLength = record.kept.slopeLength;
+        design.intensity.slopeGradient = record.kept.slopeGradient;
+        design.intensity.retardance = record.kept.retardance;
+        s->setInflowForm(record.inflow);
+        hideScreen(s);
+    }
+    if (read.runoffRead) {
+        RunoffScreen *s = runoffScreen();
+        s->setForm(record.runoff);
+        const RunoffOutcome out = s->calculate();
+        if (!out.refusal) {
+            if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
+                cs->cField()->setText(out.coeffText);
+                cs->aField()->setText(out.areaText);
+            }
+        }
+        hideScreen(s);
+    }
+    if (read.velocityRead) {
+        m_velocity->setForms(record.velocity);
+        m_velocity->recompute();
+    }
+}
+
 void AuxiliaryCalculators::openRunoff()
 {
     RunoffScreen *s = runoffScreen();

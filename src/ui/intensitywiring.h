@@ -4,6 +4,9 @@
 // Hand-backs go into the conditions screen's boxes as text; the screens are sub-windows of the main window,
 // hidden by their buttons and unloaded by direct entry and by closing the design.
 
+#include "docs/projectfile.h"
+#include "docs/projectrecord.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -27,6 +30,13 @@ public:
     // Null while the screen does not exist.
     RunoffScreen *existingRunoffScreen() const { return m_runoff; }
     IntensityScreen *existingIntensityScreen() const { return m_intensity; }
+
+    // The project file: the calculators' part of the record (intensity, river and inflow screens, the kept
+    // inflow-time numbers, runoff, velocity calculator), and its restoration after the conditions and the
+    // facility have been restored: Keisan_1/Keisan_2, Ryusyutu_1/Ryusyutu_2 handing C and A back to the
+    // conditions screen, and the velocity facility's set-up, every screen hidden.
+    void collect(ProjectRecord &record);
+    void restore(const ProjectRecord &record, const ProjectReadResult &read);
 
     void openRunoff();    // "加重平均"
     void openIntensity(); // "計算する" beside I

@@ -169,23 +169,40 @@ void VelocityCalculator::chooseKind(int row)
     show(screen, kFacilityLeftTwips, 0);
 }
 
-void VelocityCalculator::calculate(VelocityFacilityScreen *screen)
+VelocityOutcome VelocityCalculator::run(VelocityFacilityScreen *screen)
 {
     const VelocityChoice choice = m_select ? m_select->choice() : VelocityChoice{};
     VelocityFacility &vf = m_design.velocityFacility;
     vf.facilityKind = choice.kind;
     vf.velocityFormula = choice.formula;
     VelocityOutcome out;
-    if (screen == m_pipe)
+    if (screen && screen == m_pipe)
         out = calculateVelocityPipe(vf, choice, m_pipe->entries());
-    else if (screen == m_ditch)
+    else if (screen && screen == m_ditch)
         out = calculateVelocityDitch(vf, choice, m_ditch->entries());
-    else if (screen == m_circular)
+    else if (screen && screen == m_circular)
         out = calculateVelocityCircular(vf, choice, m_circular->entries());
-    else if (screen == m_polygon)
+    else if (screen && screen == m_polygon)
         out = calculateVelocityPolygon(vf, choice, m_polygon->entries());
     else
-        return;
+        out.refusal =
+            VelocityRefusal{QStringLiteral("施設の種類を選択してください。"), VelocityFocus::KindList, {}};
+    return out;
+}
+
+bool VelocityCalculator::recompute()
+{
+    VelocityFacilityScreen *screen = screenOfGroup(m_design.velocityFacility.screenGroup);
+    const VelocityOutcome out = run(screen);
+    if (!out.refusal && screen == m_polygon && m_polygon)
+        m_polygon->drawSketch(m_design.velocityFacility.vertexCount);
+    return !out.refusal;
+}
+
+void VelocityCalculator::calculate(VelocityFacilityScreen *screen)
+{
+    const VelocityOutcome out = run(screen);
+    VelocityFacility &vf = m_design.velocityFacility;
     if (out.refusal) {
         showError(screen, out.refusal->message);
         switch (out.refusal->focus) {
@@ -216,9 +233,8 @@ void VelocityCalculator::draw()
     if (!m_polygon)
         return;
     // The same checks and computation as "計算", but the screen stays and nothing is handed on.
-    const VelocityChoice choice = m_select ? m_select->choice() : VelocityChoice{};
+    const VelocityOutcome out = run(m_polygon);
     VelocityFacility &vf = m_design.velocityFacility;
-    const VelocityOutcome out = calculateVelocityPolygon(vf, choice, m_polygon->entries());
     if (out.refusal) {
         showError(m_polygon, out.refusal->message);
         if (out.refusal->focus == VelocityFocus::ManningOption && m_select)

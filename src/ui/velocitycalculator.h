@@ -43,6 +43,11 @@ public:
     VelocityForms forms() const;
     void setForms(const VelocityForms &forms);
 
+    // The set-up step after a project file is read: the entries of the facility screen of screenGroup go
+    // into velocityFacility with its section and V, without messages and without handing V on.
+    // False when the entries are refused.
+    bool recompute();
+
     VelocitySelectScreen *selectScreen() const { return m_select; }
     VelocityPipeScreen *pipeScreen() const { return m_pipe; }
     VelocityDitchScreen *ditchScreen() const { return m_ditch; }
@@ -61,6 +66,7 @@ private:
     void hide(QWidget *screen);
     void unload(QWidget *screen);
     void calculate(VelocityFacilityScreen *screen);
+    VelocityOutcome run(VelocityFacilityScreen *screen);
     void draw();
     VelocityFacilityScreen *screenOfGroup(int group) const;
     template <class T> T *facilityScreen(QPointer<T> &slot);

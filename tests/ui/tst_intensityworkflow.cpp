@@ -46,6 +46,7 @@ class TestIntensityWorkflow : public QObject {
 private slots:
     void designChecksEndToEnd();
     void directEntryAndClosingUnload();
+    void projectRecordRestoresCalculators();
 };
 
 void TestIntensityWorkflow::designChecksEndToEnd()
@@ -169,6 +170,75 @@ void TestIntensityWorkflow::directEntryAndClosingUnload()
     QVERIFY(!aux->existingRunoffScreen());
     QVERIFY(!aux->velocityCalculator()->selectScreen());
     QCOMPARE(frame.design().velocityFacility.screenGroup, 0);
+}
+
+void TestIntensityWorkflow::projectRecordRestoresCalculators()
+{
+    test::FakePlatformServices fake;
+    test::FakePlatformServices::Scope scope(fake);
+    ProjectRecord record;
+    {
+        MainFrame frame;
+        auto *aux = new AuxiliaryCalculators(frame);
+        frame.FileNew();
+        RunoffScreen *runoff = aux->runoffScreen();
+        RunoffForm rf;
+        rf.chk_k[0] = 1;
+        rf.txt_t[0] = QStringLiteral("屋　根");
+        rf.txt_c = {"0.9", "0.3", "0.5", "", "", ""};
+        rf.txt_a = {"100", "100", "100", "", "", ""};
+        runoff->setForm(rf);
+        IntensityScreen *intensity = aux->intensityScreen();
+        IntensityForm f;
+        f.opt1 = true;
+        f.txt1 = "5000";
+        f.txt2 = "40";
+        f.Option4 = f.Option1 = f.Option6 = f.Option8 = true;
+        f.txt3 = "5";
+        f.txt4 = "103.14";
+        f.txt5 = "0.8595";
+        intensity->setForm(f);
+        intensity->setInflowForm(InflowTimeForm{"100", "20", "0.40"});
+        frame.design().intensity.slopeLength = 100;
+        aux->velocityCalculator()->open();
+        VelocityCalculator *calc = aux->velocityCalculator();
+        child<QRadioButton>(calc->selectScreen(), "opt1")->click();
+        child<QListWidget>(calc->pipeScreen(), "lst_pu")->setCurrentRow(2);
+        child<QLineEdit>(calc->pipeScreen(), "txt1")->setText("10");
+        child<QComboBox>(calc->pipeScreen(), "cbo1")->setCurrentIndex(0);
+        aux->collect(record);
+    }
+    QCOMPARE(record.runoff.txt_t[0], QStringLiteral("屋　根"));
+    QCOMPARE(record.intensity.txt4, QStringLiteral("103.14"));
+    QCOMPARE(record.inflow.txt2, QStringLiteral("20"));
+    QCOMPARE(record.kept.slopeLength.value_or(0), 100.0);
+    QCOMPARE(record.velocity.lst_s, 0);
+    QCOMPARE(record.velocity.screenGroup, 1.0);
+    QCOMPARE(record.velocity.facility.pipe.lst_pu, 2);
+
+    MainFrame frame;
+    auto *aux = new AuxiliaryCalculators(frame);
+    frame.show();
+    frame.FileNew();
+    ProjectReadResult read;
+    read.intensityRead = read.runoffRead = read.velocityRead = true;
+    aux->restore(record, read);
+    ConditionsScreen *cs = frame.conditionsScreen();
+    QCOMPARE(cs->cField()->text(), QStringLiteral("0.567"));
+    QCOMPARE(cs->aField()->text(), QStringLiteral("300.00"));
+    QVERIFY(aux->existingRunoffScreen()->isHidden());
+    QVERIFY(aux->existingIntensityScreen()->isHidden());
+    QCOMPARE(aux->existingIntensityScreen()->form().txt4, QStringLiteral("103.14"));
+    QVERIFY(!child<QLineEdit>(aux->existingIntensityScreen(), "txt5")->hasFrame());
+    QVERIFY(qAbs(frame.design().intensity.concentrationTime - 7.0) < 1e-3);
+    QCOMPARE(aux->existingIntensityScreen()->inflowForm().txt1, QStringLiteral("100"));
+    QCOMPARE(frame.design().velocityFacility.screenGroup, 1);
+    QVERIFY(qAbs(frame.design().velocityFacility.velocity - 0.8595) < 5e-5);
+    QVERIFY(aux->velocityCalculator()->pipeScreen()->isHidden());
+    QVERIFY(aux->velocityCalculator()->selectScreen()->isHidden());
+    // Opening the calculator again shows what the file held.
+    aux->velocityCalculator()->open();
+    QCOMPARE(child<QLineEdit>(aux->velocityCalculator()->pipeScreen(), "txt1")->text(), QStringLiteral("10"));
 }
 
 QTEST_MAIN(TestIntensityWorkflow)
