@@ -290,8 +290,11 @@ IntensityOutcome computeIntensity(const IntensityState &s, const RiverTimeForm &
         } else if (f.Option6 && f.chk1 == 0) {
             const Result<double> t2 = computeChannelFlowTime(in.channelLength, in.assumedVelocity);
             if (!t2) {
-                out.refusal = refuse(QStringLiteral("流速が０のため、流下時間を計算できません。"),
-                                     f.Option8 ? IntensityFocus::V : IntensityFocus::AssumeV, false);
+                out.refusal = refuse(
+                    in.assumedVelocity == 0.0
+                        ? QStringLiteral("流速が０のため、流下時間を計算できません。")
+                        : QStringLiteral("流速の値では流下時間を計算できません。流速を確認してください。"),
+                    f.Option8 ? IntensityFocus::V : IntensityFocus::AssumeV, false);
                 return out;
             }
             in.flowTime = t2.value;
@@ -332,6 +335,10 @@ IntensityOutcome computeIntensity(const IntensityState &s, const RiverTimeForm &
             out.refusal = refuse(
                 QStringLiteral("降雨強度式の分母が０になります。定数ｂ及び到達時間を確認してください。"),
                 IntensityFocus::B);
+            break;
+        case EngineInput::ExponentD:
+            out.refusal = refuse(QStringLiteral("降雨強度を計算できません。定数を確認してください。"),
+                                 IntensityFocus::D);
             break;
         default:
             out.refusal = refuse(QStringLiteral("降雨強度を計算できません。定数を確認してください。"),

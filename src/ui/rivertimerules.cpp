@@ -18,8 +18,9 @@ std::optional<RiverRefusal> validateRiverTime(const RiverTimeForm &form)
         computeRiverFlowTime(stage, parseLeadingNumber(form.txt1), parseLeadingNumber(form.txt2));
     if (!t2) {
         if (t2.refusal == EngineInput::RiverLength)
-            return RiverRefusal{QStringLiteral("河道延長が負のため、流下時間を計算できません。"),
-                                RiverField::Length};
+            return RiverRefusal{
+                QStringLiteral("河道延長の値では流下時間を計算できません。河道延長を確認してください。"),
+                RiverField::Length};
         return RiverRefusal{QStringLiteral("河道の勾配が０以下のため、流下時間を計算できません。"),
                             RiverField::Gradient};
     }
