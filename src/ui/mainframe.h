@@ -55,9 +55,10 @@ public:
     void setCurrentFileName(const QString &path) { m_fileName = path; }
 
     // Connects a command whose action lives elsewhere (open, save, print image, print, editor write, the
-    // diagram): "Men_FOpn", "Men_FOvw", "Men_FSav", "Men_FImg", "Men_FPrn", "Men_FEWri", "Men_G". The
-    // toolbar buttons follow the menu item of the same command. Until a handler is set the command says in
-    // the status bar that it is not available yet.
+    // diagram): "Men_FOpn", "Men_FOvw", "Men_FSav", "Men_FImg", "Men_FPrn", "Men_FEWri", "Men_G", and the
+    // conditions screen's calculators "Command4" (加重平均) and "Command2" (計算する). The toolbar buttons
+    // follow the menu item of the same command. Until a handler is set the command says in the status bar
+    // that it is not available yet.
     void setCommandHandler(const char *name, std::function<void()> handler);
     bool hasCommandHandler(const char *name) const;
     // Runs the handler of `name`, or says in the status bar that the command is not available yet.
