@@ -1,5 +1,6 @@
 #include "model/environment.h"
 #include "ui/mainframe.h"
+#include "ui/workspace.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication::setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
     QApplication::setApplicationDisplayName(niruka::MainFrame::applicationTitle());
     niruka::MainFrame frame;
+    new niruka::Workspace(frame);
     QObject::connect(&frame, &niruka::MainFrame::exitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     frame.show();
