@@ -352,9 +352,7 @@ void MainFrame::refreshFileCommands()
 void MainFrame::FileNew()
 {
     Tojiru();
-    m_conditions = new ConditionsScreen(*this);
-    m_design.conditionsOpen = 1;
-    addDesignScreen(m_conditions, 0, 0);
+    openConditionsScreen();
     m_conditions->prepareNew(); // options, looks, and the first facility kind
     m_conditions->focusField("txt_c");
     m_fileName.clear();
@@ -368,6 +366,16 @@ void MainFrame::FileNew()
     statusMessage(conditionsHint());
     m_toolBar->setVisible(true);
     statusBar()->setVisible(true);
+}
+
+ConditionsScreen *MainFrame::openConditionsScreen()
+{
+    if (!m_conditions) {
+        m_conditions = new ConditionsScreen(*this);
+        m_design.conditionsOpen = 1;
+        addDesignScreen(m_conditions, 0, 0);
+    }
+    return m_conditions;
 }
 
 void MainFrame::Tojiru()

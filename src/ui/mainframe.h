@@ -81,6 +81,10 @@ public:
     // The facility screen that is open, whichever kind (nullptr when none).
     FacilityScreen *facilityScreen() const;
 
+    // An empty conditions screen at (0, 0) for a design read from a file: nothing chosen, no facility
+    // screen. Returns the one already open.
+    ConditionsScreen *openConditionsScreen();
+
     // The design workflow, called by the screens.
     void selectFacilityKind(FacilityKind kind);
     // Shows the result screen for the check just stored in the design, or brings it to the front when it

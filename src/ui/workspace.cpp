@@ -4,6 +4,7 @@
 #include "ui/intensityscreen.h"
 #include "ui/intensitywiring.h"
 #include "ui/mainframe.h"
+#include "ui/projectcommands.h"
 #include "ui/reportprintimage.h"
 #include "ui/runoffscreen.h"
 
@@ -15,6 +16,7 @@ namespace niruka {
 Workspace::Workspace(MainFrame &frame) : QObject(&frame), m_frame(frame)
 {
     m_calculators = new AuxiliaryCalculators(frame);
+    m_projectCommands = new ProjectCommands(frame, *m_calculators);
     installReportCommands(frame, [this] {
         // A report on one page leaves no room for the intensity screen beside it.
         if (IntensityScreen *screen = m_calculators->existingIntensityScreen())

@@ -1,7 +1,8 @@
 #pragma once
 // The composition of the application around its main window: the auxiliary calculators, the report
-// commands and the relation diagram window are connected to the frame's commands here, so the frame itself
-// knows none of them. The application and the command-line companion build the same workspace.
+// commands, the project-file commands and the relation diagram window are connected to the frame's commands
+// here, so the frame itself knows none of them. The application and the command-line companion build the same
+// workspace.
 
 #include <QObject>
 #include <QPointer>
@@ -13,6 +14,7 @@ namespace niruka {
 class AuxiliaryCalculators;
 class GraphScreen;
 class MainFrame;
+class ProjectCommands;
 
 class Workspace : public QObject {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
 
     MainFrame &frame() const { return m_frame; }
     AuxiliaryCalculators &calculators() const { return *m_calculators; }
+    // 開く, 名前をつけて保存 and 上書き保存.
+    ProjectCommands &projectCommands() const { return *m_projectCommands; }
     // Null until the diagram window was first opened.
     GraphScreen *graphScreen() const;
 
@@ -31,6 +35,7 @@ public:
 private:
     MainFrame &m_frame;
     AuxiliaryCalculators *m_calculators = nullptr;
+    ProjectCommands *m_projectCommands = nullptr;
     QPointer<GraphScreen> m_graph;
     QPointer<QMdiSubWindow> m_graphWindow;
 };

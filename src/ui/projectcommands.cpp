@@ -1,0 +1,313 @@
+#include "ui/projectcommands.h"
+
+#include "ui/circularpipescreen.h"
+#include "ui/conditionsscreen.h"
+#include "ui/ditchscreen.h"
+#include "ui/intensityscreen.h"
+#include "ui/intensitywiring.h"
+#include "ui/mainframe.h"
+#include "ui/pipescreen.h"
+#include "ui/platformservices.h"
+#include "ui/polygonditchscreen.h"
+#include "ui/resultscreen.h"
+#include "ui/runoffscreen.h"
+#include "ui/velocitycalculator.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace niruka {
+
+namespace {
+
+const QString &folderName()
+{
+    static const QString name = QStringLiteral("ニルカ(雨水編)");
+    return name;
+}
+
+// The conditions screen shows the current file name as its title.
+void setConditionsTitle(ConditionsScreen *screen, const QString &path)
+{
+    if (!screen)
+        return;
+    const QString title = QDir::toNativeSeparators(path);
+    screen->setWindowTitle(title);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget()))
+        sub->setWindowTitle(title);
+}
+
+// What the read of a file gives before anything is restored: the bytes, or the reason there are none.
+struct FileBytes {
+    QByteArray bytes;
+    ProjectReadStatus status = ProjectReadStatus::Complete;
+};
+
+FileBytes readFileBytes(const QString &path)
+{
+    FileBytes out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.status = ProjectReadStatus::CannotOpen;
+        return out;
+    }
+    // A device without a size (a pipe) is read up to one byte past the limit.
+    out.bytes = file.read(kMaxProjectFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        out.status = ProjectReadStatus::CannotOpen;
+    else if (out.bytes.size() > kMaxProjectFileSize)
+        out.status = ProjectReadStatus::TooLarge;
+    if (out.status != ProjectReadStatus::Complete)
+        out.bytes.clear();
+    return out;
+}
+
+bool fileExists(const QString &path)
+{
+    // An attempt to open for reading: any failure counts as no file.
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(MainFrame &frame, AuxiliaryCalculators &calculators)
+    : QObject(&frame), m_frame(frame), m_calculators(calculators)
+{
+    frame.setCommandHandler("Men_FOpn", [this] { FileOpen(); });
+    frame.setCommandHandler("Men_FSav", [this] { saveAs(); });
+    frame.setCommandHandler("Men_FOvw", [this] { FileUpdate(); });
+}
+
+QString ProjectCommands::fileFilter()
+{
+    return QStringLiteral("ニルカ(雨水編)(.nrk) (*.nrk)");
+}
+
+QString ProjectCommands::startFolder()
+{
+    const QDir beside(QCoreApplication::applicationDirPath());
+    if (beside.exists(folderName()))
+        return beside.filePath(folderName());
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString ProjectCommands::readProblemText(const ProjectReadResult &result)
+{
+    switch (result.status) {
+    case ProjectReadStatus::Complete:
+        return {};
+    case ProjectReadStatus::Incomplete:
+        return QStringLiteral("ファイルが途中で終わっています。読み込めた部分だけを復元しました。");
+    case ProjectReadStatus::Damaged:
+        return QStringLiteral("ファイルに読み込めない行がありました。読み込めた部分だけを復元しました。");
+    case ProjectReadStatus::TooLarge:
+        return QStringLiteral("ニルカ(雨水編)のファイルとしては大きすぎるため、開けません。");
+    case ProjectReadStatus::CannotOpen:
+        return QStringLiteral("ファイルを開けません。");
+    }
+    return {};
+}
+
+// --- collecting ------------------------------------------------------------------------------------------
+
+ProjectRecord ProjectCommands::collect() const
+{
+    ProjectRecord record;
+    if (ConditionsScreen *cs = m_frame.conditionsScreen())
+        record.conditions = cs->form();
+    if (PipeScreen *s = m_frame.pipeScreen())
+        record.facility.pipe = s->form();
+    if (CircularPipeScreen *s = m_frame.circularPipeScreen())
+        record.facility.circular = s->form();
+    if (DitchScreen *s = m_frame.ditchScreen())
+        record.facility.ditch = s->form();
+    if (PolygonDitchScreen *s = m_frame.polygonDitchScreen())
+        record.facility.polygon = s->form();
+    if (ResultScreen *s = m_frame.resultScreen())
+        record.result = s->form();
+    m_calculators.collect(record);
+    return record;
+}
+
+QString ProjectCommands::saveFile(const QString &path)
+{
+    return saveProjectFile(path, collect());
+}
+
+// --- restoring -------------------------------------------------------------------------------------------
+
+ProjectReadResult ProjectCommands::openFile(const QString &path)
+{
+    const FileBytes file = readFileBytes(path);
+    if (file.status != ProjectReadStatus::Complete) {
+        // Nothing to restore: the open design, and the name it is saved under, stay as they were.
+        ProjectReadResult refused;
+        refused.status = file.status;
+        return refused;
+    }
+
+    m_frame.setCurrentFileName(path);
+    for (const char *name : {"Men_FSav", "Men_FOvw", "Men_FImg", "Men_FPrn", "Men_FEWri"})
+        m_frame.action(name)->setEnabled(true);
+    for (int button : {3, 5, 6})
+        m_frame.toolbarButton(button)->setEnabled(true);
+    m_frame.Tojiru();
+
+    // Every step reads the whole record again with the next screen's defaults in place, so a field the
+    // file does not hold (truncated) or that does not convert keeps the default of its screen.
+    ProjectRecord record;
+    ProjectReadResult read;
+    const auto reread = [&] { read = decodeProject(file.bytes, record); };
+
+    ConditionsScreen *cs = m_frame.openConditionsScreen();
+    setConditionsTitle(cs, path);
+    reread();
+    cs->setForm(record.conditions); // selects the facility kind, which opens its screen
+
+    FacilityScreen *facility = nullptr;
+    switch (facilitySectionOf(record.conditions.lst_s)) {
+    case FacilitySection::Pipe:
+        if (PipeScreen *s = m_frame.pipeScreen()) {
+            record.facility.pipe = s->form();
+            reread();
+            s->setForm(record.facility.pipe);
+            facility = s;
+        }
+        break;
+    case FacilitySection::Circular:
+        if (CircularPipeScreen *s = m_frame.circularPipeScreen()) {
+            record.facility.circular = s->form();
+            reread();
+            s->setForm(record.facility.circular);
+            facility = s;
+        }
+        break;
+    case FacilitySection::Ditch:
+        if (DitchScreen *s = m_frame.ditchScreen()) {
+            record.facility.ditch = s->form();
+            reread();
+            s->setForm(record.facility.ditch);
+            facility = s;
+        }
+        break;
+    case FacilitySection::Polygon:
+        if (PolygonDitchScreen *s = m_frame.polygonDitchScreen()) {
+            record.facility.polygon = s->form();
+            reread();
+            s->setForm(record.facility.polygon);
+            s->instruction()->hide();
+            facility = s;
+        }
+        break;
+    case FacilitySection::None:
+        break;
+    }
+
+    // The facility's set-up steps rebuild the design; the result screen then checks it and shows the
+    // stored texts. Entries the rules refuse (a damaged or hand-made file) give no result to show.
+    if (facility && !facility->applyRules()) {
+        m_frame.showResult();
+        if (ResultScreen *result = m_frame.resultScreen()) {
+            record.result = result->form();
+            reread();
+            result->setForm(record.result);
+        }
+    }
+
+    if (read.intensityRead) {
+        IntensityScreen *s = m_calculators.intensityScreen();
+        record.intensity = s->form();
+        record.river = s->riverForm();
+        record.inflow = s->inflowForm();
+    }
+    if (read.runoffRead)
+        record.runoff = m_calculators.runoffScreen()->form();
+    if (read.velocityRead)
+        record.velocity = m_calculators.velocityCalculator()->forms();
+    reread();
+    m_calculators.restore(record, read);
+    if (IntensityScreen *s = m_calculators.existingIntensityScreen()) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(s->parentWidget()))
+            sub->hide();
+        s->hide();
+    }
+
+    m_frame.toolBar()->setVisible(true);
+    m_frame.statusBar()->setVisible(true);
+    return read;
+}
+
+// --- the commands ----------------------------------------------------------------------------------------
+
+void ProjectCommands::FileOpen()
+{
+    const QString path = platform().openFileName(&m_frame, QStringLiteral("ニルカ(雨水編)を開く"),
+                                                 startFolder(), fileFilter());
+    if (path.isEmpty()) {
+        m_frame.setCurrentFileName(QString());
+        return;
+    }
+    const ProjectReadResult read = openFile(path);
+    const QString problem = readProblemText(read);
+    if (!problem.isEmpty())
+        showError(&m_frame, problem + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+}
+
+void ProjectCommands::saveAs()
+{
+    const QString path = platform().saveFileName(&m_frame, QStringLiteral("ニルカ(雨水編)の保存"),
+                                                 startFolder(), fileFilter());
+    if (path.isEmpty()) {
+        m_frame.setCurrentFileName(QString());
+        return;
+    }
+    if (fileExists(path)) {
+        const MsgAnswer answer =
+            platform().message(&m_frame, {QStringLiteral("上書き保存の確認"),
+                                          QStringLiteral("同名ファイルがあります。上書き保存しますか？"),
+                                          MsgButtons::YesNo, MsgIcon::Critical, MsgAnswer::No});
+        if (answer != MsgAnswer::Yes) {
+            // Declined as a cancelled dialog: no name is left under which a later overwrite would
+            // replace the file the user has just chosen to keep.
+            m_frame.setCurrentFileName(QString());
+            return;
+        }
+    }
+    const QString error = saveFile(path);
+    if (!error.isEmpty()) {
+        showError(&m_frame, error);
+        return;
+    }
+    m_frame.toolbarButton(3)->setEnabled(true);
+    m_frame.setCurrentFileName(path);
+    setConditionsTitle(m_frame.conditionsScreen(), path);
+}
+
+void ProjectCommands::FileUpdate()
+{
+    const QString path = m_frame.currentFileName();
+    if (path.isEmpty()) {
+        // Nothing to overwrite: ask for a name instead.
+        saveAs();
+        return;
+    }
+    const MsgAnswer answer = platform().message(
+        &m_frame, {QStringLiteral("確認"), QStringLiteral("上書き保存してもよろしいですか？"),
+                   MsgButtons::OkCancel, MsgIcon::None, MsgAnswer::Cancel});
+    if (answer != MsgAnswer::Ok)
+        return;
+    const QString error = saveFile(path);
+    if (!error.isEmpty())
+        showError(&m_frame, error);
+}
+
+} // namespace niruka
