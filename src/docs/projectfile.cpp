@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace niruka {
@@ -359,9 +358,9 @@ QString formatFileNumber(double value)
 {
     if (!std::isfinite(value) || value == 0.0)
         return QStringLiteral(" 0");
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    QString s = QString::fromLatin1(buffer);
+    // QString::number never uses the locale, unlike printf, whose decimal separator follows LC_NUMERIC
+    // (which a Qt application sets from the environment).
+    QString s = QString::number(value, 'G', 15);
     // No zero before the decimal point of a value below 1.
     if (s.startsWith(QLatin1String("0.")))
         s.remove(0, 1);
