@@ -81,6 +81,9 @@ QString commitFile(QTemporaryFile &part, const QString &target)
 {
     if (QFileInfo(part.fileName()).size() == 0)
         return u"could not write "_s + QDir::toNativeSeparators(target);
+    // A temporary file is private to its owner; the result is an ordinary file.
+    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(part.fileName()).toStdString(),
                             QFile::encodeName(target).toStdString(), error);

@@ -4,7 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLoggingCategory>
+#include <QHash>
+#include <QProxyStyle>
 
 namespace {
 
@@ -15,6 +16,24 @@ void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &mes
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+// No window of the companion is ever shown, yet every design screen it opens gets a sub-window frame that
+// asks the style for its title-bar icons; reading them from their image files once is enough.
+class IconCachingStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (option)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        auto it = m_icons.constFind(icon);
+        if (it == m_icons.cend())
+            it = m_icons.insert(icon, QProxyStyle::standardIcon(icon, option, widget));
+        return *it;
+    }
+
+private:
+    mutable QHash<int, QIcon> m_icons;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -23,6 +42,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietToolkit);
     QApplication app(argc, argv);
+    QApplication::setStyle(new IconCachingStyle);
     niruka::installJapaneseEnvironment();
     QApplication::setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
     QStringList arguments = QCoreApplication::arguments();
