@@ -165,8 +165,8 @@ PlatformServices *setPlatform(PlatformServices *services)
 
 void showError(QWidget *parent, const QString &text)
 {
-    platform().message(parent, {QStringLiteral("エラーメッセージ"), text, MsgButtons::Ok, MsgIcon::None,
-                                MsgAnswer::Ok});
+    platform().message(
+        parent, {QStringLiteral("エラーメッセージ"), text, MsgButtons::Ok, MsgIcon::None, MsgAnswer::Ok});
 }
 
 } // namespace niruka

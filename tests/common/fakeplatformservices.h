@@ -19,15 +19,15 @@ public:
         bool save = false;
     };
 
-    QList<MessageRequest> messages;   // every box shown, in order
+    QList<MessageRequest> messages; // every box shown, in order
     int beeps = 0;
     QList<FileRequest> fileRequests;
     QStringList editorLaunches;
     int printerDialogs = 0;
 
-    std::deque<MsgAnswer> answers;    // next answers; when empty, the box's default button
-    std::deque<QString> fileAnswers;  // next chosen paths; when empty, cancel
-    std::deque<bool> printerAnswers;  // when empty, cancel
+    std::deque<MsgAnswer> answers;                    // next answers; when empty, the box's default button
+    std::deque<QString> fileAnswers;                  // next chosen paths; when empty, cancel
+    std::deque<bool> printerAnswers;                  // when empty, cancel
     std::function<void(QPrinter &)> configurePrinter; // e.g. set a PDF output file
 
     MsgAnswer message(QWidget *, const MessageRequest &r) override
