@@ -177,7 +177,11 @@ int runReport(const QStringList &args)
     int worst = kExitOk;
     for (const QString &path : files) {
         services.takeMessages();
-        if (const std::optional<QString> problem = app.openAndCheck(path)) {
+        const std::optional<QString> problem = app.openAndCheck(path);
+        // A box that a restore step showed would have been seen in the application too.
+        for (const QString &message : services.takeMessages())
+            complain(path, message);
+        if (problem) {
             complain(path, *problem);
             worst = std::max(worst, int(kExitCannotCheck));
             continue;
@@ -207,7 +211,10 @@ int runReport(const QStringList &args)
         }
         worst = std::max(worst, verdictNo ? int(kExitNo) : int(kExitOk));
     }
-    std::fflush(stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        writeErr(u"niruka-cli: could not write the report to standard output\n"_s);
+        return kExitCannotCheck;
+    }
     return worst;
 }
 

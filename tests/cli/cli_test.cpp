@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -180,6 +181,18 @@ TEST(CliReport, AFailingFileAmongOthersIsSkippedAndTheWorstStatusCounts)
     EXPECT_EQ(r.err, missing + QStringLiteral(": no such file\n"));
 }
 
+TEST(CliReport, AReportThatCannotBeWrittenIsNotASuccess)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(QStringLiteral(NIRUKA_CLI), {QStringLiteral("report"), data("cli/hume-kutter-allowance.nrk")});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("standard output")));
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Command line
 
@@ -322,7 +335,7 @@ TEST(CliPrint, ADesignThatCannotBeCheckedWritesNothing)
 TEST(CliPrint, AnUnwritableOutputIsReported)
 {
     const CliRun r = runCli({QStringLiteral("print"), data("docs/pipe-vp.nrk"), QStringLiteral("-o"),
-                          QStringLiteral("/nonexistent-folder/report.pdf")});
+                             QStringLiteral("/nonexistent-folder/report.pdf")});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("/nonexistent-folder/report.pdf"))) << r.err.toStdString();
 }
