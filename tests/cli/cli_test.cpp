@@ -1,9 +1,10 @@
 // niruka-cli as a user runs it: reports compared byte for byte with the hand-written expected reports,
 // exit statuses, messages on standard error, and the PDF and PNG files it writes.
 //
-// The expected reports are shared with the report tests (tests/data/report); tests/data/cli/circular.txt
-// is this program's report of tests/data/docs/circular.nrk, checked line by line against the layout and a
-// hand computation. To change an expected report on purpose: run the command, diff, review, copy, commit.
+// The expected reports are shared with the report tests (tests/data/report) where a project file gives the
+// same design; tests/data/cli/docs-*.txt are this program's reports of the project-file golden files
+// (tests/data/docs), checked line by line against the layout and a hand computation. To change an expected
+// report on purpose: run the command, diff, review, copy, commit.
 
 #include <QDir>
 #include <QFile>
@@ -117,7 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    {"report/vu_split_velocity_pipe_manning.txt"},
                    1},
-        ReportCase{"circular_kutter_allowance_no", {"docs/circular.nrk"}, false, {"cli/circular.txt"}, 1},
+        ReportCase{
+            "circular_kutter_allowance_no", {"docs/circular.nrk"}, false, {"cli/docs-circular.txt"}, 1},
+        ReportCase{"utrough_no", {"docs/pipe-utrough.nrk"}, false, {"cli/docs-pipe-utrough.txt"}, 1},
+        ReportCase{"u_ditch_kutter_ok", {"docs/ditch.nrk"}, false, {"cli/docs-ditch.txt"}, 0},
+        ReportCase{"polygon_allowance_ok", {"docs/polygon.nrk"}, false, {"cli/docs-polygon.txt"}, 0},
+        ReportCase{
+            "every_optional_section_ok", {"docs/all-sections.nrk"}, false, {"cli/docs-all-sections.txt"}, 0},
         ReportCase{"ok_then_no_appended_worst_status",
                    {"cli/hume-kutter-allowance.nrk", "docs/pipe-vp.nrk"},
                    false,
