@@ -258,10 +258,12 @@ ProjectReadResult readLines(const QStringList &lines, const QList<bool> *undecod
     result.intensityRead = seen.intensity;
     result.runoffRead = seen.runoff;
     result.velocityRead = seen.velocity;
-    if (reader.truncated)
-        result.status = ProjectReadStatus::Incomplete;
-    else if (reader.damaged)
+    // A line that did not convert says more than a short file: a file that is not a project at all
+    // usually both fails to convert and ends early.
+    if (reader.damaged)
         result.status = ProjectReadStatus::Damaged;
+    else if (reader.truncated)
+        result.status = ProjectReadStatus::Incomplete;
     return result;
 }
 

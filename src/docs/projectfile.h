@@ -14,8 +14,9 @@ namespace niruka {
 // the fields that were not read keep the values the caller put there (the screens' defaults).
 enum class ProjectReadStatus {
     Complete,   // every line the record asked for was there and converted
-    Incomplete, // the file ended before the record did
-    Damaged,    // a line did not convert (bad number, flag or bytes); that field kept its default
+    Incomplete, // the file ended before the record did, every line read converted
+    Damaged,    // a line did not convert (bad number, flag or bytes); that field kept its default. Also
+                // when the file then ended early.
     TooLarge,   // larger than any real project; nothing read
     CannotOpen, // the file could not be read; nothing read
 };
