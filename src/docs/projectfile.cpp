@@ -34,7 +34,7 @@ FacilitySection facilitySectionOf(int listPosition) noexcept
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// The one ordered field list. A visitor has text/flag/integer/number/keptNumber and reading().
+// The one ordered field list. A visitor has text/flag/integer/screenGroup/keptNumber and reading().
 
 template <class V> void walkFacility(FacilityForms &f, FacilitySection section, V &v)
 {
@@ -143,7 +143,7 @@ template <class V> SectionsSeen walkProject(ProjectRecord &r, V &v)
     if (velocity) {
         seen.velocity = true;
         VelocityForms &vf = r.velocity;
-        v.number(vf.screenGroup);
+        v.screenGroup(vf.screenGroup);
         v.flag(vf.opt1);
         v.flag(vf.opt2);
         v.integer(vf.lst_s);
@@ -161,7 +161,7 @@ public:
     void text(QString &t) { lines << t; }
     void flag(bool &b) { lines << (b ? QStringLiteral("True") : QStringLiteral("False")); }
     void integer(int &n) { lines << (n >= 0 ? QStringLiteral(" %1").arg(n) : QString::number(n)); }
-    void number(double &d) { lines << formatFileNumber(d); }
+    void screenGroup(double &d) { lines << formatFileNumber(d); }
     void keptNumber(std::optional<double> &d) { lines << (d ? formatFileNumber(*d) : QString()); }
 };
 
@@ -205,12 +205,15 @@ public:
         else
             damaged = true;
     }
-    void number(double &d)
+    // A Number that names one of the velocity screens, 0 to 4: any other value would select no screen
+    // or overflow the screen number it is converted to.
+    void screenGroup(double &d)
     {
         const QString *line = next();
         if (!line)
             return;
-        if (const std::optional<double> v = parseFileNumber(*line))
+        const std::optional<double> v = parseFileNumber(*line);
+        if (v && *v >= 0 && *v <= 4 && *v == std::floor(*v))
             d = *v;
         else
             damaged = true;

@@ -146,3 +146,29 @@ INSTANTIATE_TEST_SUITE_P(Files, GoldenProject, ::testing::ValuesIn(kGoldenCases)
                          });
 
 } // namespace
+
+// The velocity screen number of the last golden file replaced: only 0 to 4 name a screen.
+TEST(ProjectFileScreenGroup, OnlyTheFourScreensAndNoneAreRead)
+{
+    const struct {
+        const char *line;
+        ProjectReadStatus status;
+        double group;
+    } cases[] = {
+        {" 3", ProjectReadStatus::Complete, 3},      {" 0", ProjectReadStatus::Complete, 0},
+        {" 3,0", ProjectReadStatus::Complete, 3},    {" 5", ProjectReadStatus::Damaged, -2},
+        {"-1", ProjectReadStatus::Damaged, -2},      {" 1.5", ProjectReadStatus::Damaged, -2},
+        {" 1E+308", ProjectReadStatus::Damaged, -2}, {"nan", ProjectReadStatus::Damaged, -2},
+    };
+    const QByteArray bytes = readGolden("all-sections.nrk");
+    const QByteArray written = "\r\n 2\r\nTrue\r\nFalse\r\n 6\r\n";
+    ASSERT_EQ(bytes.count(written), 1);
+    for (const auto &c : cases) {
+        QByteArray mutated = bytes;
+        mutated.replace(written, "\r\n" + QByteArray(c.line) + "\r\nTrue\r\nFalse\r\n 6\r\n");
+        ProjectRecord record;
+        record.velocity.screenGroup = -2; // stands for the screen's default
+        EXPECT_EQ(decodeProject(mutated, record).status, c.status) << c.line;
+        EXPECT_EQ(record.velocity.screenGroup, c.group) << c.line;
+    }
+}

@@ -137,7 +137,8 @@ TEST(ProjectFileIo, LoneLineFeedsRead)
 TEST(ProjectFileIo, SurvivesTruncatedAndMutatedFiles)
 {
     std::mt19937 random(20261208);
-    for (const char *name : {"pipe-vp.nrk", "circular.nrk"}) {
+    for (const char *name : {"pipe-vp.nrk", "circular.nrk", "pipe-utrough.nrk", "ditch.nrk", "polygon.nrk",
+                             "all-sections.nrk"}) {
         const QByteArray original = readAll(golden(name));
         for (qsizetype i = 0; i <= original.size(); ++i) {
             ProjectRecord a, b;

@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <random>
 
 using namespace niruka;
 
@@ -185,6 +186,7 @@ private slots:
     void damagedFilesAreToldOnce_data();
     void damagedFilesAreToldOnce();
     void numbersIgnoreTheLocale();
+    void screensSurviveTruncatedAndMutatedFiles();
 };
 
 void TestProject::roundTripThroughTheScreens_data()
@@ -678,6 +680,36 @@ void TestProject::numbersIgnoreTheLocale()
     QVERIFY(saved.contains("\r\n .4\r\n"));
     QVERIFY(!saved.contains(",5"));
     QLocale::setDefault(previous);
+}
+
+// Every line prefix of the files with the most sections, and mutated copies with values a screen does not
+// expect (lists out of range, huge and negative numbers), restored through the screens without a fault, a
+// box or a hang.
+void TestProject::screensSurviveTruncatedAndMutatedFiles()
+{
+    App app;
+    const QString path = app.path("mutated.nrk");
+    std::mt19937 random(20261208);
+    const char *odd[] = {"",     " 99",   "-1", "-7",  " 7",       " 1E+308",     "-1E+308", "abc",
+                         "True", "False", " 0", " .5", "\x82\xa0", " 2147483648", " 4"};
+    for (const char *name : {"all-sections.nrk", "polygon.nrk"}) {
+        const QList<QByteArray> lines = readAll(golden(name)).split('\n');
+        for (qsizetype n = 0; n <= lines.size(); ++n) {
+            QVERIFY(writeFile(path, lines.mid(0, n).join('\n')));
+            app.commands.openFile(path);
+        }
+        for (int round = 0; round < 50; ++round) {
+            QList<QByteArray> copy = lines;
+            const int edits = 1 + static_cast<int>(random() % 4);
+            for (int e = 0; e < edits; ++e)
+                copy[static_cast<qsizetype>(random() % copy.size())] =
+                    QByteArray(odd[random() % std::size(odd)]) + '\r';
+            QVERIFY(writeFile(path, copy.join('\n')));
+            app.commands.openFile(path);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QVERIFY2(app.fake.messages.isEmpty(), qPrintable(app.fake.lastMessageText()));
 }
 
 QTEST_MAIN(TestProject)
