@@ -70,9 +70,12 @@ int usageError(const QString &what)
     return kExitCannotCheck;
 }
 
-// Deletes the screens that closing a design scheduled for deletion; there is no event loop to do it.
-void deletePendingScreens()
+// Delivers what the application's event loop would have delivered after an action: the posted events
+// (layout and update requests, queued calls) and the deletion of the screens a closed design left behind.
+// Without an event loop they would pile up, and every later object would search the growing queue.
+void settleEvents()
 {
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -122,7 +125,7 @@ public:
         if (!QFileInfo(path).isFile())
             return QFileInfo::exists(path) ? u"not a file"_s : u"no such file"_s;
         const ProjectReadResult read = m_workspace->projectCommands().openFile(path);
-        deletePendingScreens();
+        settleEvents();
         if (read.status != ProjectReadStatus::Complete) {
             const QString problem = ProjectCommands::readProblemText(read);
             return problem.isEmpty() ? u"the file cannot be read"_s : problem;

@@ -200,6 +200,38 @@ TEST(CliReport, AReportThatCannotBeWrittenIsNotASuccess)
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("standard output")));
 }
 
+// Every byte prefix of every golden project file, in one call: the program never crashes or hangs, and
+// each file gives either a complete report or a message naming it.
+TEST(CliReport, EveryPrefixOfEveryGoldenFileIsReportedOrRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QStringList files;
+    for (const char *folder : {"docs", "cli"}) {
+        const QDir source(data(folder));
+        for (const QString &name : source.entryList({QStringLiteral("*.nrk")}, QDir::Files)) {
+            const QByteArray bytes = fileBytes(source.filePath(name));
+            for (qsizetype n = 0; n < bytes.size(); ++n) {
+                const QString path = dir.filePath(QStringLiteral("%1-%2.nrk").arg(name).arg(n));
+                QFile f(path);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(bytes.left(n));
+                files << path;
+            }
+        }
+    }
+    ASSERT_GT(files.size(), 1000);
+    const CliRun r = runCli(QStringList{QStringLiteral("report")} + files);
+    EXPECT_EQ(r.exitCode, 2) << "the empty prefixes cannot be read";
+    const qsizetype reports = QString::fromUtf8(r.out).count(QStringLiteral("☆ ニルカ書（雨水排水施設）"));
+    const qsizetype verdicts = QString::fromUtf8(r.out).count(QStringLiteral("∴ "));
+    EXPECT_EQ(reports, verdicts) << "every report is complete";
+    qsizetype named = 0;
+    for (const QString &path : files)
+        named += r.err.contains(path + QStringLiteral(": ")) ? 1 : 0;
+    EXPECT_GE(reports + named, files.size());
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Command line
 
