@@ -4,6 +4,7 @@
 #include "docs/projectfile.h"
 
 #include <QFile>
+#include <clocale>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -171,4 +172,29 @@ TEST(ProjectFileScreenGroup, OnlyTheFourScreensAndNoneAreRead)
         EXPECT_EQ(decodeProject(mutated, record).status, c.status) << c.line;
         EXPECT_EQ(record.velocity.screenGroup, c.group) << c.line;
     }
+}
+
+// A Qt application takes LC_NUMERIC from the environment; on a machine whose locale writes decimal commas
+// the file must still hold points. Needs such a locale installed (or LOCPATH pointing at one).
+TEST(ProjectFileLocale, NumbersKeepThePointUnderADecimalCommaLocale)
+{
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char *found = nullptr;
+    for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            found = name;
+            break;
+        }
+    }
+    if (!found)
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(formatFileNumber(2.5), QStringLiteral(" 2.5"));
+    EXPECT_EQ(formatFileNumber(0.4), QStringLiteral(" .4"));
+    const QByteArray bytes = readGolden("all-sections.nrk");
+    ProjectRecord record;
+    EXPECT_EQ(decodeProject(bytes, record).status, ProjectReadStatus::Complete);
+    QString error;
+    EXPECT_EQ(encodeProject(record, &error), bytes);
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
