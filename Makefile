@@ -37,7 +37,9 @@ test-asan: deps
 bench: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DNIRUKA_BENCH=ON >/dev/null
 	cmake --build $(BENCHDIR) -j $(JOBS)
-	@for b in $(BENCHDIR)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@set -e; for b in $(BENCHDIR)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; fi; \
+	done
 
 # libFuzzer on the project-file reader for FUZZ_SECONDS (clang only), seeded with the golden files.
 FUZZ_SECONDS ?= 60
