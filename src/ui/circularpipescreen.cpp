@@ -20,39 +20,23 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
     setObjectName(QStringLiteral("CircularPipeScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
 
-    auto *title = makeLabel(this, QStringLiteral("円　形　管"), "lbl_title");
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    title->setFont(f);
+    auto *title = makeTitle(this, QStringLiteral("円　形　管"), "lbl_title");
 
     m_material = makeField(this, "txt_m", 18);
     m_diameter = makeField(this, "txt1", 7);
     m_gradient = makeField(this, "txt2", 7);
     m_roughness = makeField(this, "txt3", 7);
     m_depth = makeDepthList(this);
-    QList<QString> lines;
-    for (const std::string &s : circularFillList())
-        lines.append(QString::fromStdString(s));
-    fillDepthList(m_depth, lines, kCircularFillDefaultPosition);
-    m_calc = new QPushButton(QStringLiteral("計算"), this);
-    m_calc->setObjectName(QStringLiteral("cmd1"));
-    m_calc->setAutoDefault(false);
+    fillDepthList(m_depth, toQt(circularFillList()), kCircularFillDefaultPosition);
+    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
 
     auto *g = new QGridLayout;
     g->setVerticalSpacing(4);
     int r = 0;
     g->addWidget(makeLabel(this, QStringLiteral("管の材料・名称")), r++, 0, 1, 3);
     g->addWidget(m_material, r++, 0, 1, 3);
-    g->addWidget(makeLabel(this, QStringLiteral("直径 Ｄ＝")), r, 0, Qt::AlignRight);
-    g->addWidget(m_diameter, r, 1);
-    g->addWidget(makeLabel(this, QStringLiteral("m")), r++, 2);
-    g->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), r++, 0, 1, 3);
-    g->addWidget(makeLabel(this, QStringLiteral("x＝")), r, 0, Qt::AlignRight);
-    g->addWidget(m_gradient, r++, 1);
-    g->addWidget(makeLabel(this, QStringLiteral("粗度係数")), r++, 0, 1, 3);
-    g->addWidget(makeLabel(this, QStringLiteral("n＝")), r, 0, Qt::AlignRight);
-    g->addWidget(m_roughness, r++, 1);
+    r = addMetreRows(g, r, {{"直径 Ｄ＝", m_diameter}});
+    r = addGradientRoughnessRows(g, r, 3, m_gradient, m_roughness);
     g->addWidget(makeLabel(this, QStringLiteral("有効水深 水量"), "lbl_cbo"), r++, 0, 1, 3);
     g->addWidget(m_depth, r++, 0, 1, 3);
 

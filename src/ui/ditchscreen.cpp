@@ -21,11 +21,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     setObjectName(QStringLiteral("DitchScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
 
-    auto *title = makeLabel(this, QStringLiteral("Ｕ型溝　台形溝"), "lbl_title");
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    title->setFont(f);
+    auto *title = makeTitle(this, QStringLiteral("Ｕ型溝　台形溝"), "lbl_title");
 
     m_material = makeField(this, "txt_m", 18);
     m_height = makeField(this, "txt1", 7);
@@ -35,13 +31,8 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     m_gradient = makeField(this, "txt5", 7);
     m_roughness = makeField(this, "txt6", 7);
     m_depth = makeDepthList(this);
-    QList<QString> lines;
-    for (const std::string &s : ditchFillList())
-        lines.append(QString::fromStdString(s));
-    fillDepthList(m_depth, lines, kDitchFillDefaultPosition);
-    m_calc = new QPushButton(QStringLiteral("計算"), this);
-    m_calc->setObjectName(QStringLiteral("cmd1"));
-    m_calc->setAutoDefault(false);
+    fillDepthList(m_depth, toQt(ditchFillList()), kDitchFillDefaultPosition);
+    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
 
     auto *shape = new QGroupBox(QStringLiteral("施設の形状"), this);
     auto *sl = new QVBoxLayout(shape);
@@ -50,17 +41,11 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
 
     auto *dims = new QGridLayout;
     dims->setVerticalSpacing(4);
-    const struct {
-        const char *label;
-        QLineEdit *field;
-    } rows[] = {
-        {"高さ h＝", m_height}, {"下部巾 b1＝", m_bottom}, {"上部巾 b2＝", m_top}, {"傾斜巾 b3＝", m_slope}};
-    int r = 0;
-    for (const auto &row : rows) {
-        dims->addWidget(makeLabel(this, QString::fromUtf8(row.label)), r, 0, Qt::AlignRight);
-        dims->addWidget(row.field, r, 1);
-        dims->addWidget(makeLabel(this, QStringLiteral("m")), r++, 2);
-    }
+    addMetreRows(dims, 0,
+                 {{"高さ h＝", m_height},
+                  {"下部巾 b1＝", m_bottom},
+                  {"上部巾 b2＝", m_top},
+                  {"傾斜巾 b3＝", m_slope}});
 
     auto *left = new QVBoxLayout;
     left->addWidget(makeLabel(this, QStringLiteral("排水溝の材料・名称")));
@@ -71,13 +56,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
 
     auto *g = new QGridLayout;
     g->setVerticalSpacing(4);
-    r = 0;
-    g->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), r++, 0, 1, 2);
-    g->addWidget(makeLabel(this, QStringLiteral("x＝")), r, 0, Qt::AlignRight);
-    g->addWidget(m_gradient, r++, 1);
-    g->addWidget(makeLabel(this, QStringLiteral("粗度係数")), r++, 0, 1, 2);
-    g->addWidget(makeLabel(this, QStringLiteral("n＝")), r, 0, Qt::AlignRight);
-    g->addWidget(m_roughness, r++, 1);
+    int r = addGradientRoughnessRows(g, 0, 2, m_gradient, m_roughness);
     g->addWidget(makeLabel(this, QStringLiteral("有効水深 "), "lbl_cbo"), r++, 0, 1, 2);
     g->addWidget(m_depth, r++, 0, 1, 2);
     g->setRowStretch(r++, 1);

@@ -1,7 +1,6 @@
 #include "ui/pipescreen.h"
 
 #include "engine/catalogue.h"
-#include "engine/filloption.h"
 #include "ui/mainframe.h"
 #include "ui/screenparts.h"
 
@@ -12,57 +11,26 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace niruka {
-
-namespace {
-
-QList<QString> toQt(const std::vector<std::string> &lines)
-{
-    QList<QString> out;
-    for (const std::string &s : lines)
-        out.append(QString::fromStdString(s));
-    return out;
-}
-
-} // namespace
 
 PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
 {
     setObjectName(QStringLiteral("PipeScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
 
-    m_title = makeLabel(this, QString(), "lbl_title");
-    QFont f = m_title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    m_title->setFont(f);
-
-    m_sizes = new QListWidget(this);
-    m_sizes->setObjectName(QStringLiteral("lst_pu"));
-    m_sizes->addItem(QStringLiteral("ヒューム管－φ３０００"));
-    m_sizes->setFixedWidth(m_sizes->sizeHintForColumn(0) + 2 * m_sizes->frameWidth() +
-                           m_sizes->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
-    m_sizes->setFixedHeight(std::max(16, m_sizes->sizeHintForRow(0)) * 8 + 2 * m_sizes->frameWidth());
-    m_sizes->clear();
+    m_title = makeTitle(this, QString(), "lbl_title");
+    m_sizes = makeSizeList(this, true);
     m_gradient = makeField(this, "txt1", 7);
     m_roughness = makeField(this, "txt2", 7);
     m_depthCaption = makeLabel(this, QString(), "lbl_cbo");
     m_depth = makeDepthList(this);
-    m_calc = new QPushButton(QStringLiteral("計算"), this);
-    m_calc->setObjectName(QStringLiteral("cmd1"));
-    m_calc->setAutoDefault(false);
+    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
 
     auto *fields = new QGridLayout;
     fields->setVerticalSpacing(4);
-    fields->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), 0, 0, 1, 2);
-    fields->addWidget(makeLabel(this, QStringLiteral("x＝")), 1, 0, Qt::AlignRight);
-    fields->addWidget(m_gradient, 1, 1);
-    fields->addWidget(makeLabel(this, QStringLiteral("粗度係数")), 2, 0, 1, 2);
-    fields->addWidget(makeLabel(this, QStringLiteral("n＝")), 3, 0, Qt::AlignRight);
-    fields->addWidget(m_roughness, 3, 1);
+    addGradientRoughnessRows(fields, 0, 2, m_gradient, m_roughness);
     fields->addWidget(m_depthCaption, 4, 0, 1, 2);
     fields->addWidget(m_depth, 5, 0, 1, 2);
     fields->setRowStretch(6, 1);
@@ -87,20 +55,10 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
 void PipeScreen::fillSeries(FacilityKind kind)
 {
     m_kind = kind;
-    m_title->setText(QString::fromStdString(facilityTitle(kind)));
     const std::optional<SeriesId> id = PipeCatalogue::seriesOf(kind);
-    const PipeSeries &series = PipeCatalogue::series(id.value_or(SeriesId::Vp));
-    m_depthCaption->setText(QString::fromStdString(series.depthListCaption));
-    m_sizes->clear();
-    for (const PipeSize &s : series.sizes)
-        m_sizes->addItem(QString::fromStdString(s.listText));
-    m_sizes->setCurrentRow(0);
-    m_roughness->setText(QString::fromStdString(series.defaultRoughnessText));
-    m_gradient->clear();
-    if (kind == FacilityKind::UTrough)
-        fillDepthList(m_depth, toQt(troughFillList()), kTroughFillDefaultPosition);
-    else
-        fillDepthList(m_depth, toQt(circularFillList()), kCircularFillDefaultPosition);
+    showPipeSeries({m_title, m_depthCaption, m_sizes, m_gradient, m_roughness, m_depth},
+                   QString::fromStdString(facilityTitle(kind)),
+                   PipeCatalogue::series(id.value_or(SeriesId::Vp)));
 }
 
 PipeEntries PipeScreen::entries() const

@@ -46,11 +46,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     setObjectName(QStringLiteral("PolygonDitchScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
 
-    auto *title = makeLabel(this, QStringLiteral("排水溝　河川等"), "lbl_title");
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    title->setFont(f);
+    auto *title = makeTitle(this, QStringLiteral("排水溝　河川等"), "lbl_title");
 
     m_material = makeField(this, "txt_m", 18);
     m_bottom = makeField(this, "txt1", 7);
@@ -63,17 +59,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     auto *vertices = new QGridLayout;
     vertices->setVerticalSpacing(1);
     vertices->setHorizontalSpacing(4);
-    vertices->addWidget(makeLabel(this, QStringLiteral("Ｘ(m)")), 0, 1, Qt::AlignHCenter);
-    vertices->addWidget(makeLabel(this, QStringLiteral("Y(m)")), 0, 2, Qt::AlignHCenter);
-    for (int i = 0; i < 8; ++i) {
-        m_x[i] = makeField(this, QStringLiteral("txt_x%1").arg(i + 1).toLatin1().constData(), 6);
-        m_y[i] = makeField(this, QStringLiteral("txt_y%1").arg(i + 1).toLatin1().constData(), 6);
-        vertices->addWidget(makeLabel(this, QString::number(i)), i + 1, 0, Qt::AlignRight);
-        vertices->addWidget(m_x[i], i + 1, 1);
-        vertices->addWidget(m_y[i], i + 1, 2);
-    }
-    m_x[0]->setText(QStringLiteral(" 0"));
-    m_y[0]->setText(QStringLiteral(" 0"));
+    addVertexRows(this, vertices, Qt::AlignHCenter, m_x, m_y);
 
     // Axes and the sketch area with its instruction.
     auto *axes = new QGridLayout;
@@ -110,16 +96,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
 
     auto *dims = new QGridLayout;
     dims->setVerticalSpacing(3);
-    int r = 0;
-    const struct {
-        const char *label;
-        QLineEdit *field;
-    } rows[] = {{"下部巾：", m_bottom}, {"上部巾：", m_top}, {"高さ：", m_height}};
-    for (const auto &row : rows) {
-        dims->addWidget(makeLabel(this, QString::fromUtf8(row.label)), r, 0, Qt::AlignRight);
-        dims->addWidget(row.field, r, 1);
-        dims->addWidget(makeLabel(this, QStringLiteral("m")), r++, 2);
-    }
+    addMetreRows(dims, 0, {{"下部巾：", m_bottom}, {"上部巾：", m_top}, {"高さ：", m_height}});
     auto *hydraulic = new QGridLayout;
     hydraulic->setVerticalSpacing(3);
     hydraulic->addWidget(makeLabel(this, QStringLiteral("排水溝の勾配")), 0, 0, 1, 2);
@@ -128,9 +105,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     hydraulic->addWidget(makeLabel(this, QStringLiteral("粗度係数 n＝")), 2, 0, Qt::AlignRight);
     hydraulic->addWidget(m_roughness, 2, 1);
 
-    m_calc = new QPushButton(QStringLiteral("計算"), this);
-    m_calc->setObjectName(QStringLiteral("cmd1"));
-    m_calc->setAutoDefault(false);
+    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
 
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(dims);

@@ -13,10 +13,7 @@ ResultScreen::ResultScreen(const ResultView &view, QWidget *parent) : QWidget(pa
     setObjectName(QStringLiteral("ResultScreen"));
     setWindowTitle(QStringLiteral("計算結果"));
 
-    auto *title = makeLabel(this, QStringLiteral("★　計 算 結 果"), "Label1");
-    QFont f = title->font();
-    f.setBold(true);
-    title->setFont(f);
+    auto *title = makeTitle(this, QStringLiteral("★　計 算 結 果"), "Label1", 1.0);
 
     auto value = [this](const QString &text, const char *name) {
         QLabel *l = makeLabel(this, text, name);

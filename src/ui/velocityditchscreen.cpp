@@ -17,11 +17,7 @@ VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScre
 {
     setObjectName(QStringLiteral("VelocityDitchScreen"));
     setWindowTitle(QStringLiteral("流下時間の流速計算"));
-    auto *title = makeLabel(this, QStringLiteral("Ｕ型溝　台形溝"));
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    title->setFont(f);
+    auto *title = makeTitle(this, QStringLiteral("Ｕ型溝　台形溝"));
     m_material = makeField(this, "txt_m", 20);
     m_height = makeField(this, "txt1", 7);
     m_b1 = makeField(this, "txt2", 7);
@@ -30,10 +26,7 @@ VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScre
     m_gradient = makeField(this, "txt5", 7);
     m_roughness = makeField(this, "txt6", 7);
     m_depth = makeDepthList(this);
-    QList<QString> lines;
-    for (const std::string &s : troughFillList())
-        lines.append(QString::fromStdString(s));
-    fillDepthList(m_depth, lines, kTroughFillDefaultPosition);
+    fillDepthList(m_depth, toQt(troughFillList()), kTroughFillDefaultPosition);
     QPushButton *calc = makeCalculateButton();
     QPushButton *cancel = makeCancelButton();
 
@@ -43,21 +36,9 @@ VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScre
     g->addWidget(m_material, 2, 0, 1, 3);
     g->addWidget(makeLabel(this, QStringLiteral("施設の形状")), 3, 0, 1, 3);
     g->addWidget(new ShapeSketch(ShapeSketch::Shape::Ditch, this), 4, 0, 1, 3);
-    int row = 5;
-    const std::pair<const char *, QLineEdit *> dims[] = {
-        {"高さ h＝", m_height}, {"下部巾 b1＝", m_b1}, {"上部巾 b2＝", m_b2}, {"傾斜巾 b3＝", m_b3}};
-    for (const auto &[label, edit] : dims) {
-        g->addWidget(makeLabel(this, QString::fromUtf8(label)), row, 0, Qt::AlignRight);
-        g->addWidget(edit, row, 1);
-        g->addWidget(makeLabel(this, QStringLiteral("m")), row, 2);
-        ++row;
-    }
-    g->addWidget(makeLabel(this, QStringLiteral("施設の勾配 x/1000")), row++, 0, 1, 3);
-    g->addWidget(makeLabel(this, QStringLiteral("x＝")), row, 0, Qt::AlignRight);
-    g->addWidget(m_gradient, row++, 1);
-    g->addWidget(makeLabel(this, QStringLiteral("粗度係数")), row++, 0, 1, 3);
-    g->addWidget(makeLabel(this, QStringLiteral("n＝")), row, 0, Qt::AlignRight);
-    g->addWidget(m_roughness, row++, 1);
+    int row = addMetreRows(
+        g, 5, {{"高さ h＝", m_height}, {"下部巾 b1＝", m_b1}, {"上部巾 b2＝", m_b2}, {"傾斜巾 b3＝", m_b3}});
+    row = addGradientRoughnessRows(g, row, 3, m_gradient, m_roughness);
     g->addWidget(makeLabel(this, QStringLiteral("有効水深 ")), row++, 0, 1, 3);
     g->addWidget(m_depth, row++, 0, 1, 2);
     g->addWidget(calc, row, 0);

@@ -1,6 +1,7 @@
 #include "ui/velocityfacilityscreen.h"
 
 #include "ui/eventhook.h"
+#include "ui/screenparts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,18 +23,14 @@ void VelocityFacilityScreen::focusControl(const QString &name)
 
 QPushButton *VelocityFacilityScreen::makeCalculateButton()
 {
-    auto *b = new QPushButton(QStringLiteral("計算"), this);
-    b->setObjectName(QStringLiteral("cmd1"));
-    b->setAutoDefault(false);
+    QPushButton *b = makeButton(this, QStringLiteral("計算"), "cmd1");
     connect(b, &QPushButton::clicked, this, &VelocityFacilityScreen::calculateRequested);
     return b;
 }
 
 QPushButton *VelocityFacilityScreen::makeCancelButton()
 {
-    auto *b = new QPushButton(QStringLiteral("キャンセル"), this);
-    b->setObjectName(QStringLiteral("cmd2"));
-    b->setAutoDefault(false);
+    QPushButton *b = makeButton(this, QStringLiteral("キャンセル"), "cmd2");
     connect(b, &QPushButton::clicked, this, &VelocityFacilityScreen::cancelRequested);
     return b;
 }

@@ -42,11 +42,7 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
 {
     setObjectName(QStringLiteral("VelocityPolygonScreen"));
     setWindowTitle(QStringLiteral("流下時間の流速計算"));
-    auto *title = makeLabel(this, QStringLiteral("排水溝　河川等"));
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    title->setFont(f);
+    auto *title = makeTitle(this, QStringLiteral("排水溝　河川等"));
     m_material = makeField(this, "txt_m", 20);
     m_bottom = makeField(this, "txt1", 7);
     m_top = makeField(this, "txt2", 7);
@@ -54,24 +50,14 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
     m_gradient = makeField(this, "txt4", 7);
     m_roughness = makeField(this, "txt5", 7);
     QPushButton *calc = makeCalculateButton();
-    auto *draw = new QPushButton(QStringLiteral("描画"), this);
-    draw->setObjectName(QStringLiteral("cmd3"));
-    draw->setAutoDefault(false);
+    QPushButton *draw = makeButton(this, QStringLiteral("描画"), "cmd3");
     connect(draw, &QPushButton::clicked, this, &VelocityPolygonScreen::drawRequested);
     QPushButton *cancel = makeCancelButton();
 
     auto *vertices = new QGridLayout;
-    vertices->addWidget(makeLabel(this, QStringLiteral("Ｘ(m)")), 0, 1, Qt::AlignCenter);
-    vertices->addWidget(makeLabel(this, QStringLiteral("Y(m)")), 0, 2, Qt::AlignCenter);
-    for (int i = 0; i < 8; ++i) {
-        const QByteArray xName = "txt_x" + QByteArray::number(i + 1);
-        const QByteArray yName = "txt_y" + QByteArray::number(i + 1);
-        m_x[static_cast<std::size_t>(i)] = makeField(this, xName.constData(), 6);
-        m_y[static_cast<std::size_t>(i)] = makeField(this, yName.constData(), 6);
-        vertices->addWidget(makeLabel(this, QString::number(i)), i + 1, 0, Qt::AlignRight);
-        vertices->addWidget(m_x[static_cast<std::size_t>(i)], i + 1, 1);
-        vertices->addWidget(m_y[static_cast<std::size_t>(i)], i + 1, 2);
-        for (QLineEdit *field : {m_x[static_cast<std::size_t>(i)], m_y[static_cast<std::size_t>(i)]}) {
+    addVertexRows(this, vertices, Qt::AlignCenter, m_x, m_y);
+    for (std::size_t i = 0; i < 8; ++i) {
+        for (QLineEdit *field : {m_x[i], m_y[i]}) {
             EventHook::onClick(field, [this] { clearSketch(); });
             // Flat with a single border while focused, the normal look otherwise.
             EventHook::onFocusIn(
@@ -79,8 +65,6 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
             EventHook::onFocusOut(field, [field] { field->setStyleSheet(QString()); });
         }
     }
-    m_x[0]->setText(QStringLiteral(" 0"));
-    m_y[0]->setText(QStringLiteral(" 0"));
 
     m_sketch = new VelocityPolygonSketch(this);
     m_instruction = new QLabel(
@@ -98,13 +82,7 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
     int row = 0;
     dims->addWidget(makeLabel(this, QStringLiteral("材料・名称")), row++, 0, 1, 3);
     dims->addWidget(m_material, row++, 0, 1, 3);
-    const std::pair<const char *, QLineEdit *> widths[] = {
-        {"下部巾：", m_bottom}, {"上部巾：", m_top}, {"高さ：", m_height}};
-    for (const auto &[label, edit] : widths) {
-        dims->addWidget(makeLabel(this, QString::fromUtf8(label)), row, 0, Qt::AlignRight);
-        dims->addWidget(edit, row, 1);
-        dims->addWidget(makeLabel(this, QStringLiteral("m")), row++, 2);
-    }
+    row = addMetreRows(dims, row, {{"下部巾：", m_bottom}, {"上部巾：", m_top}, {"高さ：", m_height}});
     dims->addWidget(makeLabel(this, QStringLiteral("排水溝の勾配")), row++, 0, 1, 3);
     dims->addWidget(makeLabel(this, QStringLiteral("x/1000 x＝")), row, 0, Qt::AlignRight);
     dims->addWidget(m_gradient, row++, 1);

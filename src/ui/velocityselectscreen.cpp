@@ -2,6 +2,7 @@
 
 #include "engine/catalogue.h"
 #include "ui/eventhook.h"
+#include "ui/screenparts.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -17,12 +18,7 @@ VelocitySelectScreen::VelocitySelectScreen(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("VelocitySelectScreen"));
     setWindowTitle(QStringLiteral("ニルカ"));
     auto *top = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("流下時間の流速計算"), this);
-    QFont f = title->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.2);
-    title->setFont(f);
-    top->addWidget(title);
+    top->addWidget(makeTitle(this, QStringLiteral("流下時間の流速計算")));
 
     auto *formula = new QGroupBox(QStringLiteral("流速の計算方法"), this);
     auto *fl = new QVBoxLayout(formula);
