@@ -3,6 +3,7 @@
 #include "ui/eventhook.h"
 #include "ui/inflowtimerules.h"
 #include "ui/platformservices.h"
+#include "ui/screenparts.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -49,11 +50,7 @@ InflowTimeScreen::InflowTimeScreen(IntensityInputs &inputs, QWidget *parent)
     setWindowTitle(QStringLiteral("流入時間の計算　（草地、樹林地等）"));
     setModal(true);
     auto *top = new QVBoxLayout(this);
-    auto *heading = new QLabel(QStringLiteral("流入時間の計算　（草地、樹林地等）"), this);
-    QFont f = heading->font();
-    f.setBold(true);
-    heading->setFont(f);
-    top->addWidget(heading);
+    top->addWidget(makeTitle(this, QStringLiteral("流入時間の計算　（草地、樹林地等）"), nullptr, 1.0));
     // t1 = (2/3 × 3.28 × L・n/√S)^0.467
     auto *formula = new QLabel(this);
     formula->setTextFormat(Qt::RichText);
@@ -100,23 +97,14 @@ InflowTimeScreen::InflowTimeScreen(IntensityInputs &inputs, QWidget *parent)
     }
     top->addLayout(table);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_ok = new QPushButton(QStringLiteral("ＯＫ"), this);
-    m_ok->setObjectName(QStringLiteral("cmd1"));
-    m_ok->setAutoDefault(false);
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("cmd2"));
-    cancel->setAutoDefault(false);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    top->addLayout(buttons);
+    const OkCancel buttons = addOkCancelRow(this, top);
+    m_ok = buttons.ok;
 
     EventHook::onEnter(m_length, [this] { focusSelectingAll(m_gradient); });
     EventHook::onEnter(m_gradient, [this] { focusSelectingAll(m_retardance); });
     EventHook::onEnter(m_retardance, [this] { m_ok->setFocus(); });
     connect(m_ok, &QPushButton::clicked, this, &InflowTimeScreen::onOk);
-    connect(cancel, &QPushButton::clicked, this, [this] {
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] {
         hide();
         emit discardRequested();
     });

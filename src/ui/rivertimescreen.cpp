@@ -3,6 +3,7 @@
 #include "ui/eventhook.h"
 #include "ui/platformservices.h"
 #include "ui/rivertimerules.h"
+#include "ui/screenparts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,11 +22,7 @@ RiverTimeScreen::RiverTimeScreen(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("流下時間（t2）茨城県"));
     setModal(true);
     auto *top = new QVBoxLayout(this);
-    auto *heading = new QLabel(QStringLiteral("流下時間（t2）茨城県"), this);
-    QFont f = heading->font();
-    f.setBold(true);
-    heading->setFont(f);
-    top->addWidget(heading);
+    top->addWidget(makeTitle(this, QStringLiteral("流下時間（t2）茨城県"), nullptr, 1.0));
 
     auto *group = new QGroupBox(QStringLiteral("開発の前または後を選択してください"), this);
     auto *g = new QGridLayout(group);
@@ -53,22 +50,13 @@ RiverTimeScreen::RiverTimeScreen(QWidget *parent) : QDialog(parent)
     EventHook::installFieldSelection(m_length);
     EventHook::installFieldSelection(m_gradient);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_ok = new QPushButton(QStringLiteral("ＯＫ"), this);
-    m_ok->setObjectName(QStringLiteral("cmd1"));
-    m_ok->setAutoDefault(false);
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("cmd2"));
-    cancel->setAutoDefault(false);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    top->addLayout(buttons);
+    const OkCancel buttons = addOkCancelRow(this, top);
+    m_ok = buttons.ok;
 
     EventHook::onEnter(m_length, [this] { focusSelectingAll(m_gradient); });
     EventHook::onEnter(m_gradient, [this] { m_ok->setFocus(); });
     connect(m_ok, &QPushButton::clicked, this, &RiverTimeScreen::onOk);
-    connect(cancel, &QPushButton::clicked, this, [this] {
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] {
         hide();
         emit riverTimeCancelled();
     });
