@@ -121,6 +121,27 @@ std::optional<Refusal> checkNotNegative(double value, const QString &what, const
     return std::nullopt;
 }
 
+// The gradient and roughness of the pipe, circular-pipe and ditch screens: both must be given (0 reads as
+// missing) ...
+std::optional<Refusal> checkGradientRoughnessGiven(const DesignCase &d, const char *gradientField,
+                                                   const char *roughnessField)
+{
+    if (d.gradient == 0.0)
+        return onFacility(QStringLiteral("施設の勾配を入力してください。"), gradientField);
+    if (d.roughness == 0.0)
+        return onFacility(QStringLiteral("粗度係数を入力してください。"), roughnessField);
+    return std::nullopt;
+}
+
+// ... and neither may be negative.
+std::optional<Refusal> checkGradientRoughnessNotNegative(const DesignCase &d, const char *gradientField,
+                                                         const char *roughnessField)
+{
+    if (auto r = checkNotNegative(d.gradient, QStringLiteral("施設の勾配"), gradientField))
+        return r;
+    return checkNotNegative(d.roughness, QStringLiteral("粗度係数"), roughnessField);
+}
+
 struct FacilityFieldNames {
     const char *gradient;
     const char *roughness;
@@ -198,6 +219,18 @@ std::optional<Refusal> runCheck(DesignCase &d, const SectionProps &section, cons
     return std::nullopt;
 }
 
+// The end of the pipe, circular-pipe and ditch rules: the section the engine computed (or its refusal), the
+// facility name in its report slot, then the capacity check.
+std::optional<Refusal> finishFacility(DesignCase &d, const Result<SectionProps> &section,
+                                      const FacilityFieldNames &names, FacilityNameSlot slot,
+                                      const QString &name)
+{
+    if (!section)
+        return engineRefusal(section.refusal, names);
+    d.nameSlot(slot) = name;
+    return runCheck(d, section.value, names);
+}
+
 } // namespace
 
 std::optional<Refusal> calculatePipe(DesignCase &d, const ConditionsEntries &cond, const PipeEntries &e)
@@ -211,10 +244,8 @@ std::optional<Refusal> calculatePipe(DesignCase &d, const ConditionsEntries &con
         return r;
     if (auto r = checkAllowanceGiven(cond))
         return r;
-    if (d.gradient == 0.0)
-        return onFacility(QStringLiteral("施設の勾配を入力してください。"), "txt1");
-    if (d.roughness == 0.0)
-        return onFacility(QStringLiteral("粗度係数を入力してください。"), "txt2");
+    if (auto r = checkGradientRoughnessGiven(d, "txt1", "txt2"))
+        return r;
     const std::optional<double> fill = trough ? troughFillOptionAt(e.fillRow) : fillOptionAt(e.fillRow);
     if (!fill)
         return onFacility(QStringLiteral("施設有効水深の割合を入力してください。"), "cbo1");
@@ -225,9 +256,7 @@ std::optional<Refusal> calculatePipe(DesignCase &d, const ConditionsEntries &con
     const PipeSize *size = series ? PipeCatalogue::size(*series, e.sizeRow) : nullptr;
     if (!size)
         return onFacility(QStringLiteral("施設の寸法を選択してください。"), "lst_pu");
-    if (auto r = checkNotNegative(d.gradient, QStringLiteral("施設の勾配"), "txt1"))
-        return r;
-    if (auto r = checkNotNegative(d.roughness, QStringLiteral("粗度係数"), "txt2"))
+    if (auto r = checkGradientRoughnessNotNegative(d, "txt1", "txt2"))
         return r;
 
     d.fillOption = *fill;
@@ -240,11 +269,8 @@ std::optional<Refusal> calculatePipe(DesignCase &d, const ConditionsEntries &con
         d.diameter = size->innerDimension;
         section = circularSection(d.diameter, *fill);
     }
-    const FacilityFieldNames names{"txt1", "txt2", "lst_pu"};
-    if (!section)
-        return engineRefusal(section.refusal, names);
-    d.nameSlot(FacilityNameSlot::Catalogue) = QString::fromStdString(size->reportName);
-    return runCheck(d, section.value, names);
+    return finishFacility(d, section, FacilityFieldNames{"txt1", "txt2", "lst_pu"},
+                          FacilityNameSlot::Catalogue, QString::fromStdString(size->reportName));
 }
 
 std::optional<Refusal> calculateCircular(DesignCase &d, const ConditionsEntries &cond,
@@ -261,10 +287,8 @@ std::optional<Refusal> calculateCircular(DesignCase &d, const ConditionsEntries 
         return r;
     if (d.diameter == 0.0)
         return onFacility(QStringLiteral("直径を入力してください。"), "txt1");
-    if (d.gradient == 0.0)
-        return onFacility(QStringLiteral("施設の勾配を入力してください。"), "txt2");
-    if (d.roughness == 0.0)
-        return onFacility(QStringLiteral("粗度係数を入力してください。"), "txt3");
+    if (auto r = checkGradientRoughnessGiven(d, "txt2", "txt3"))
+        return r;
     const std::optional<double> fill = fillOptionAt(e.fillRow);
     if (!fill)
         return onFacility(QStringLiteral("施設の有効水深の割合を入力してください。"), "cbo1");
@@ -273,18 +297,12 @@ std::optional<Refusal> calculateCircular(DesignCase &d, const ConditionsEntries 
         return r;
     if (auto r = checkNotNegative(d.diameter, QStringLiteral("直径"), "txt1"))
         return r;
-    if (auto r = checkNotNegative(d.gradient, QStringLiteral("施設の勾配"), "txt2"))
-        return r;
-    if (auto r = checkNotNegative(d.roughness, QStringLiteral("粗度係数"), "txt3"))
+    if (auto r = checkGradientRoughnessNotNegative(d, "txt2", "txt3"))
         return r;
 
     d.fillOption = *fill;
-    const FacilityFieldNames names{"txt2", "txt3", "txt1"};
-    const Result<SectionProps> section = circularSection(d.diameter, *fill);
-    if (!section)
-        return engineRefusal(section.refusal, names);
-    d.nameSlot(FacilityNameSlot::Circular) = e.material;
-    return runCheck(d, section.value, names);
+    return finishFacility(d, circularSection(d.diameter, *fill), FacilityFieldNames{"txt2", "txt3", "txt1"},
+                          FacilityNameSlot::Circular, e.material);
 }
 
 std::optional<Refusal> calculateDitch(DesignCase &d, const ConditionsEntries &cond, const DitchEntries &e)
@@ -307,10 +325,8 @@ std::optional<Refusal> calculateDitch(DesignCase &d, const ConditionsEntries &co
         return onFacility(QStringLiteral("施設の上部巾を入力してください。"), "txt3");
     if (e.slopeWidth.isEmpty())
         return onFacility(QStringLiteral("施設の傾斜巾を入力してください。"), "txt4");
-    if (d.gradient == 0.0)
-        return onFacility(QStringLiteral("施設の勾配を入力してください。"), "txt5");
-    if (d.roughness == 0.0)
-        return onFacility(QStringLiteral("粗度係数を入力してください。"), "txt6");
+    if (auto r = checkGradientRoughnessGiven(d, "txt5", "txt6"))
+        return r;
     const std::optional<double> fill = ditchFillOptionAt(e.fillRow);
     if (!fill)
         return onFacility(QStringLiteral("施設の有効水深の割合を入力してください。"), "cbo1");
@@ -325,19 +341,12 @@ std::optional<Refusal> calculateDitch(DesignCase &d, const ConditionsEntries &co
         return r;
     if (auto r = checkNotNegative(d.slopeWidth, QStringLiteral("施設の傾斜巾"), "txt4"))
         return r;
-    if (auto r = checkNotNegative(d.gradient, QStringLiteral("施設の勾配"), "txt5"))
-        return r;
-    if (auto r = checkNotNegative(d.roughness, QStringLiteral("粗度係数"), "txt6"))
+    if (auto r = checkGradientRoughnessNotNegative(d, "txt5", "txt6"))
         return r;
 
     d.fillOption = *fill;
-    const FacilityFieldNames names{"txt5", "txt6", "txt2"};
-    const Result<SectionProps> section =
-        trapezoidSection(d.height, d.bottomWidth, d.topWidth, d.slopeWidth, *fill);
-    if (!section)
-        return engineRefusal(section.refusal, names);
-    d.nameSlot(FacilityNameSlot::Ditch) = e.material;
-    return runCheck(d, section.value, names);
+    return finishFacility(d, trapezoidSection(d.height, d.bottomWidth, d.topWidth, d.slopeWidth, *fill),
+                          FacilityFieldNames{"txt5", "txt6", "txt2"}, FacilityNameSlot::Ditch, e.material);
 }
 
 std::optional<Refusal> calculatePolygon(DesignCase &d, const ConditionsEntries &cond, const PolygonEntries &e)
