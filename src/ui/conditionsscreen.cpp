@@ -3,8 +3,10 @@
 #include "engine/catalogue.h"
 #include "ui/ditchscreen.h"
 #include "ui/eventhook.h"
+#include "ui/intensityrules.h"
 #include "ui/mainframe.h"
 #include "ui/pipescreen.h"
+#include "ui/runoffrules.h"
 #include "ui/screenparts.h"
 
 #include <QAction>
@@ -36,9 +38,7 @@ QRadioButton *mark(QWidget *parent, const char *name)
 
 QPushButton *button(QWidget *parent, const QString &text, const char *name)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
+    QPushButton *b = makeButton(parent, text, name);
     // As wide as the caption needs: the conditions screen must fit left of the facility screen.
     b->setFixedWidth(b->fontMetrics().horizontalAdvance(text) + 16);
     return b;
@@ -57,11 +57,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     setObjectName(QStringLiteral("ConditionsScreen"));
     setWindowTitle(QStringLiteral("計画条件"));
 
-    auto *title = makeLabel(this, QStringLiteral("☆ 雨水排水施設ニルカ"), "Label1");
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
-    title->setFont(titleFont);
+    auto *title = makeTitle(this, QStringLiteral("☆ 雨水排水施設ニルカ"), "Label1");
 
     // 流出係数
     auto *runoff = group(this, QStringLiteral("流出係数"));
@@ -239,7 +235,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
         }
         m_frame.action("Men_G")->setEnabled(false);
         m_frame.toolBar()->setVisible(false);
-        m_frame.statusMessage(QStringLiteral("流出係数(Ｃ)は、各地域の開発指導要綱等による事｡"));
+        m_frame.statusMessage(runoffOpenStatusText());
         m_frame.runCommandHandler("Command4");
     });
     connect(m_iCalc, &QPushButton::clicked, this, [this] {
@@ -250,8 +246,7 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
         }
         m_frame.action("Men_G")->setEnabled(false);
         m_frame.toolBar()->setVisible(false);
-        m_frame.statusMessage(
-            QStringLiteral("雨量強度式 及び 到達時間 （ｔ） の計算は、各地域の開発指導要綱等による事｡"));
+        m_frame.statusMessage(intensityStatusText());
         m_frame.runCommandHandler("Command2");
     });
 

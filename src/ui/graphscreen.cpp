@@ -6,6 +6,7 @@
 #include "engine/filloption.h"
 #include "model/environment.h"
 #include "model/numbertext.h"
+#include "ui/designworkflow.h"
 #include "ui/platformservices.h"
 
 #include <QAction>
@@ -244,11 +245,9 @@ void GraphScreen::openFromMainMenu()
 QString GraphScreen::closingStatusText(double capacity, double designFlow, bool conditionsOpen)
 {
     if (!conditionsOpen)
-        return QStringLiteral(
-            "メニューバーのファイル又はツールバーより、新規作成又は開くを選択してください。");
+        return noResultStartHint();
     if (capacity == 0)
-        return QStringLiteral(
-            "流出係数（C）、降雨強度（I） 及び 粗度係数（ｎ）は、各地域の開発指導要綱等による事｡");
+        return conditionsHint();
     if (designFlow <= capacity)
         return QStringLiteral(
             "流速(V)はよろしいですか？チェックして下さい。（各地域の開発指導要綱等による事。）");

@@ -2,6 +2,7 @@
 
 #include "engine/runoff.h"
 #include "model/numbertext.h"
+#include "ui/designworkflow.h"
 
 namespace niruka {
 
@@ -109,8 +110,7 @@ QString runoffConfirmStatusText()
 
 QString runoffCancelStatusText()
 {
-    return QStringLiteral(
-        "流出係数（C）、降雨強度（I） 及び 粗度係数（ｎ）は、各地域の開発指導要綱等による事｡");
+    return conditionsHint();
 }
 
 } // namespace niruka
