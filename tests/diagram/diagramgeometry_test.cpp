@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 
 namespace niruka {
@@ -58,6 +59,14 @@ struct HandPoint {
     int step;        // gradient step index: page x = 10 on both targets
     double expected; // page y
 };
+
+// Test names show the case, not the bytes of the row.
+void PrintTo(const HandPoint &p, std::ostream *os)
+{
+    std::string name = p.name;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    *os << name;
+}
 
 class HandComputedPoint : public ::testing::TestWithParam<HandPoint> {};
 
@@ -136,6 +145,11 @@ struct FamilyRow {
     const char *lowestLabel;
     const char *highestLabel;
 };
+
+void PrintTo(const FamilyRow &row, std::ostream *os)
+{
+    *os << "position" << row.position;
+}
 
 class FamilyTable : public ::testing::TestWithParam<FamilyRow> {};
 
@@ -289,6 +303,11 @@ struct LegendCase {
     std::vector<std::pair<int, double>> right;
 };
 
+void PrintTo(const LegendCase &lc, std::ostream *os)
+{
+    *os << "position" << lc.family;
+}
+
 class SizeLegend : public ::testing::TestWithParam<LegendCase> {};
 
 TEST_P(SizeLegend, RowsPerColumnFromTheLargestDown)
@@ -363,6 +382,11 @@ struct FaultCase {
     const char *name;
     void (*spoil)(DiagramSettings &);
 };
+
+void PrintTo(const FaultCase &fc, std::ostream *os)
+{
+    *os << fc.name;
+}
 
 class ArithmeticFault : public ::testing::TestWithParam<FaultCase> {};
 
