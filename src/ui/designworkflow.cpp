@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace niruka {
 
@@ -121,6 +122,21 @@ std::optional<Refusal> checkNotNegative(double value, const QString &what, const
     return std::nullopt;
 }
 
+struct Dimension {
+    double value;
+    const char *what; // UTF-8
+    const char *field;
+};
+
+// The first negative one of `dims`, in order.
+std::optional<Refusal> checkNoneNegative(std::initializer_list<Dimension> dims)
+{
+    for (const Dimension &dim : dims)
+        if (auto r = checkNotNegative(dim.value, QString::fromUtf8(dim.what), dim.field))
+            return r;
+    return std::nullopt;
+}
+
 // The gradient and roughness of the pipe, circular-pipe and ditch screens: both must be given (0 reads as
 // missing) ...
 std::optional<Refusal> checkGradientRoughnessGiven(const DesignCase &d, const char *gradientField,
@@ -137,9 +153,8 @@ std::optional<Refusal> checkGradientRoughnessGiven(const DesignCase &d, const ch
 std::optional<Refusal> checkGradientRoughnessNotNegative(const DesignCase &d, const char *gradientField,
                                                          const char *roughnessField)
 {
-    if (auto r = checkNotNegative(d.gradient, QStringLiteral("施設の勾配"), gradientField))
-        return r;
-    return checkNotNegative(d.roughness, QStringLiteral("粗度係数"), roughnessField);
+    return checkNoneNegative(
+        {{d.gradient, "施設の勾配", gradientField}, {d.roughness, "粗度係数", roughnessField}});
 }
 
 struct FacilityFieldNames {
@@ -333,13 +348,10 @@ std::optional<Refusal> calculateDitch(DesignCase &d, const ConditionsEntries &co
 
     if (auto r = checkConditionsRange(d))
         return r;
-    if (auto r = checkNotNegative(d.height, QStringLiteral("施設の高さ"), "txt1"))
-        return r;
-    if (auto r = checkNotNegative(d.bottomWidth, QStringLiteral("施設の下部巾"), "txt2"))
-        return r;
-    if (auto r = checkNotNegative(d.topWidth, QStringLiteral("施設の上部巾"), "txt3"))
-        return r;
-    if (auto r = checkNotNegative(d.slopeWidth, QStringLiteral("施設の傾斜巾"), "txt4"))
+    if (auto r = checkNoneNegative({{d.height, "施設の高さ", "txt1"},
+                                    {d.bottomWidth, "施設の下部巾", "txt2"},
+                                    {d.topWidth, "施設の上部巾", "txt3"},
+                                    {d.slopeWidth, "施設の傾斜巾", "txt4"}}))
         return r;
     if (auto r = checkGradientRoughnessNotNegative(d, "txt5", "txt6"))
         return r;
@@ -381,11 +393,9 @@ std::optional<Refusal> calculatePolygon(DesignCase &d, const ConditionsEntries &
     // Beyond the written tests: entries for which the check has no defined result.
     if (auto r = checkConditionsRange(d))
         return r;
-    if (auto r = checkNotNegative(d.bottomWidth, QStringLiteral("排水溝の下部巾"), "txt1"))
-        return r;
-    if (auto r = checkNotNegative(d.topWidth, QStringLiteral("排水溝の上部巾"), "txt2"))
-        return r;
-    if (auto r = checkNotNegative(d.height, QStringLiteral("排水溝の高さ"), "txt3"))
+    if (auto r = checkNoneNegative({{d.bottomWidth, "排水溝の下部巾", "txt1"},
+                                    {d.topWidth, "排水溝の上部巾", "txt2"},
+                                    {d.height, "排水溝の高さ", "txt3"}}))
         return r;
     // The vertex count needs the X fields filled from vertex 0 without a gap.
     int lastFilled = -1;
