@@ -158,47 +158,17 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
 
 PolygonEntries PolygonDitchScreen::entries() const
 {
-    PolygonEntries e;
-    e.material = m_material->text();
-    e.bottomWidth = m_bottom->text();
-    e.topWidth = m_top->text();
-    e.height = m_height->text();
-    e.gradient = m_gradient->text();
-    e.roughness = m_roughness->text();
-    for (int i = 0; i < 8; ++i) {
-        e.x[i] = m_x[i]->text();
-        e.y[i] = m_y[i]->text();
-    }
-    return e;
+    return readPolygonEntries(fields());
 }
 
 PolygonForm PolygonDitchScreen::form() const
 {
-    const PolygonEntries e = entries();
-    PolygonForm f;
-    f.txt_m = e.material;
-    f.txt1 = e.bottomWidth;
-    f.txt2 = e.topWidth;
-    f.txt3 = e.height;
-    f.txt4 = e.gradient;
-    f.txt5 = e.roughness;
-    f.txt_x = e.x;
-    f.txt_y = e.y;
-    return f;
+    return polygonFormOf(entries());
 }
 
 void PolygonDitchScreen::setForm(const PolygonForm &f)
 {
-    m_material->setText(f.txt_m);
-    m_bottom->setText(f.txt1);
-    m_top->setText(f.txt2);
-    m_height->setText(f.txt3);
-    m_gradient->setText(f.txt4);
-    m_roughness->setText(f.txt5);
-    for (int i = 0; i < 8; ++i) {
-        m_x[i]->setText(f.txt_x[i]);
-        m_y[i]->setText(f.txt_y[i]);
-    }
+    writePolygonForm(fields(), f);
 }
 
 void PolygonDitchScreen::drawSketch()

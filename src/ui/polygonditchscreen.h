@@ -4,6 +4,7 @@
 
 #include "docs/projectrecord.h"
 #include "ui/facilityscreen.h"
+#include "ui/polygonfields.h"
 
 #include <QList>
 #include <QPoint>
@@ -49,6 +50,11 @@ public:
     QLabel *instruction() const { return m_instruction; }
 
 private:
+    PolygonFields fields() const
+    {
+        return {m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_x, m_y};
+    }
+
     QLineEdit *m_material, *m_bottom, *m_top, *m_height, *m_gradient, *m_roughness;
     std::array<QLineEdit *, 8> m_x{}, m_y{};
     QLabel *m_instruction;

@@ -109,48 +109,17 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
 
 PolygonEntries VelocityPolygonScreen::entries() const
 {
-    PolygonEntries e;
-    e.material = m_material->text();
-    e.bottomWidth = m_bottom->text();
-    e.topWidth = m_top->text();
-    e.height = m_height->text();
-    e.gradient = m_gradient->text();
-    e.roughness = m_roughness->text();
-    for (std::size_t i = 0; i < 8; ++i) {
-        e.x[i] = m_x[i]->text();
-        e.y[i] = m_y[i]->text();
-    }
-    return e;
+    return readPolygonEntries(fields());
 }
 
 PolygonForm VelocityPolygonScreen::form() const
 {
-    PolygonForm f;
-    f.txt_m = m_material->text();
-    f.txt1 = m_bottom->text();
-    f.txt2 = m_top->text();
-    f.txt3 = m_height->text();
-    f.txt4 = m_gradient->text();
-    f.txt5 = m_roughness->text();
-    for (std::size_t i = 0; i < 8; ++i) {
-        f.txt_x[i] = m_x[i]->text();
-        f.txt_y[i] = m_y[i]->text();
-    }
-    return f;
+    return polygonFormOf(entries());
 }
 
 void VelocityPolygonScreen::setForm(const PolygonForm &f)
 {
-    m_material->setText(f.txt_m);
-    m_bottom->setText(f.txt1);
-    m_top->setText(f.txt2);
-    m_height->setText(f.txt3);
-    m_gradient->setText(f.txt4);
-    m_roughness->setText(f.txt5);
-    for (std::size_t i = 0; i < 8; ++i) {
-        m_x[i]->setText(f.txt_x[i]);
-        m_y[i]->setText(f.txt_y[i]);
-    }
+    writePolygonForm(fields(), f);
 }
 
 void VelocityPolygonScreen::drawSketch(int count)

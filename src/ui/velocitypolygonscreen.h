@@ -4,6 +4,7 @@
 
 #include "docs/projectrecord.h"
 #include "ui/designworkflow.h"
+#include "ui/polygonfields.h"
 #include "ui/velocityfacilityscreen.h"
 
 #include <array>
@@ -34,6 +35,11 @@ signals:
     void drawRequested(); // "描画"
 
 private:
+    PolygonFields fields() const
+    {
+        return {m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_x, m_y};
+    }
+
     QLineEdit *m_material, *m_bottom, *m_top, *m_height, *m_gradient, *m_roughness;
     std::array<QLineEdit *, 8> m_x{}, m_y{};
     QLabel *m_instruction = nullptr;

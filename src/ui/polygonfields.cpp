@@ -1,0 +1,51 @@
+#include "ui/polygonfields.h"
+
+#include <QLineEdit>
+
+namespace niruka {
+
+PolygonEntries readPolygonEntries(const PolygonFields &f)
+{
+    PolygonEntries e;
+    e.material = f.material->text();
+    e.bottomWidth = f.bottom->text();
+    e.topWidth = f.top->text();
+    e.height = f.height->text();
+    e.gradient = f.gradient->text();
+    e.roughness = f.roughness->text();
+    for (std::size_t i = 0; i < 8; ++i) {
+        e.x[i] = f.x[i]->text();
+        e.y[i] = f.y[i]->text();
+    }
+    return e;
+}
+
+PolygonForm polygonFormOf(const PolygonEntries &e)
+{
+    PolygonForm form;
+    form.txt_m = e.material;
+    form.txt1 = e.bottomWidth;
+    form.txt2 = e.topWidth;
+    form.txt3 = e.height;
+    form.txt4 = e.gradient;
+    form.txt5 = e.roughness;
+    form.txt_x = e.x;
+    form.txt_y = e.y;
+    return form;
+}
+
+void writePolygonForm(const PolygonFields &f, const PolygonForm &form)
+{
+    f.material->setText(form.txt_m);
+    f.bottom->setText(form.txt1);
+    f.top->setText(form.txt2);
+    f.height->setText(form.txt3);
+    f.gradient->setText(form.txt4);
+    f.roughness->setText(form.txt5);
+    for (std::size_t i = 0; i < 8; ++i) {
+        f.x[i]->setText(form.txt_x[i]);
+        f.y[i]->setText(form.txt_y[i]);
+    }
+}
+
+} // namespace niruka
