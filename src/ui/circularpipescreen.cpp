@@ -28,7 +28,7 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
     m_roughness = makeField(this, "txt3", 7);
     m_depth = makeDepthList(this);
     fillDepthList(m_depth, toQt(circularFillList()), kCircularFillDefaultPosition);
-    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
+    m_calc = makeCalculateButton();
 
     auto *g = new QGridLayout;
     g->setVerticalSpacing(4);
@@ -58,8 +58,6 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
          std::initializer_list<QWidget *>{m_material, m_diameter, m_gradient, m_roughness, m_depth})
         closeResultOnClick(w, facilityHint());
     chainEnter({m_material, m_diameter, m_gradient, m_roughness, m_depth, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
-    clickOnEnter(m_calc);
 }
 
 CircularEntries CircularPipeScreen::entries() const

@@ -32,7 +32,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     m_roughness = makeField(this, "txt6", 7);
     m_depth = makeDepthList(this);
     fillDepthList(m_depth, toQt(ditchFillList()), kDitchFillDefaultPosition);
-    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
+    m_calc = makeCalculateButton();
 
     auto *shape = new QGroupBox(QStringLiteral("施設の形状"), this);
     auto *sl = new QVBoxLayout(shape);
@@ -76,8 +76,6 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
         closeResultOnClick(w, facilityHint());
     closeResultOnClick(m_depth, ditchDepthHint());
     chainEnter({m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness, m_depth, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
-    clickOnEnter(m_calc);
 }
 
 DitchEntries DitchScreen::entries() const

@@ -2,8 +2,10 @@
 
 #include "ui/eventhook.h"
 #include "ui/mainframe.h"
+#include "ui/screenparts.h"
 
 #include <QAbstractItemView>
+#include <QPushButton>
 
 namespace niruka {
 
@@ -18,6 +20,14 @@ void FacilityScreen::closeResultOnClick(QWidget *field, const QString &hint)
         m_frame.closeResult();
         m_frame.statusMessage(hint);
     });
+}
+
+QPushButton *FacilityScreen::makeCalculateButton()
+{
+    QPushButton *calc = makeButton(this, QStringLiteral("計算"), "cmd1");
+    connect(calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
+    clickOnEnter(calc);
+    return calc;
 }
 
 void FacilityScreen::calculate()

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace niruka {
 
 class MainFrame;
@@ -24,6 +26,8 @@ public:
     void calculate();
 
 protected:
+    // The button "計算" (cmd1): runs calculate() when clicked, and when Enter is pressed on it.
+    QPushButton *makeCalculateButton();
     // A click into `field` closes the result screen and shows `hint` (a list: on its viewport).
     void closeResultOnClick(QWidget *field, const QString &hint);
     // Shows the refusal, or the result screen when there is none.

@@ -26,7 +26,7 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
     m_roughness = makeField(this, "txt2", 7);
     m_depthCaption = makeLabel(this, QString(), "lbl_cbo");
     m_depth = makeDepthList(this);
-    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
+    m_calc = makeCalculateButton();
 
     auto *fields = new QGridLayout;
     fields->setVerticalSpacing(4);
@@ -48,8 +48,6 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
     for (QWidget *w : std::initializer_list<QWidget *>{m_sizes, m_gradient, m_roughness, m_depth})
         closeResultOnClick(w, facilityHint());
     chainEnter({m_sizes, m_gradient, m_roughness, m_depth, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
-    clickOnEnter(m_calc);
 }
 
 void PipeScreen::fillSeries(FacilityKind kind)

@@ -105,7 +105,7 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     hydraulic->addWidget(makeLabel(this, QStringLiteral("粗度係数 n＝")), 2, 0, Qt::AlignRight);
     hydraulic->addWidget(m_roughness, 2, 1);
 
-    m_calc = makeButton(this, QStringLiteral("計算"), "cmd1");
+    m_calc = makeCalculateButton();
 
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(dims);
@@ -152,8 +152,6 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
         m_frame.closeResult();
     });
     chainEnter({m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_calc});
-    connect(m_calc, &QPushButton::clicked, this, &FacilityScreen::calculate);
-    clickOnEnter(m_calc);
 }
 
 PolygonEntries PolygonDitchScreen::entries() const
