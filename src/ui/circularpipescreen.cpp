@@ -62,28 +62,17 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
 
 CircularEntries CircularPipeScreen::entries() const
 {
-    CircularEntries e;
-    e.material = m_material->text();
-    e.diameter = m_diameter->text();
-    e.gradient = m_gradient->text();
-    e.roughness = m_roughness->text();
-    e.fillRow = m_depth->currentIndex();
-    return e;
+    return readCircularEntries(fields());
 }
 
 CircularForm CircularPipeScreen::form() const
 {
-    const CircularEntries e = entries();
-    return CircularForm{e.material, e.diameter, e.gradient, e.roughness, e.fillRow};
+    return circularFormOf(entries());
 }
 
 void CircularPipeScreen::setForm(const CircularForm &f)
 {
-    m_material->setText(f.txt_m);
-    m_diameter->setText(f.txt1);
-    m_gradient->setText(f.txt2);
-    m_roughness->setText(f.txt3);
-    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+    writeCircularForm(fields(), f);
 }
 
 std::optional<Refusal> CircularPipeScreen::applyRules()

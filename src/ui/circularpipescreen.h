@@ -2,6 +2,7 @@
 // The facility screen of another circular pipe: material, diameter, gradient, roughness, effective depth.
 
 #include "docs/projectrecord.h"
+#include "ui/facilityfields.h"
 #include "ui/facilityscreen.h"
 
 class QComboBox;
@@ -21,6 +22,8 @@ public:
     std::optional<Refusal> applyRules() override;
 
 private:
+    CircularFields fields() const { return {m_material, m_diameter, m_gradient, m_roughness, m_depth}; }
+
     QLineEdit *m_material, *m_diameter, *m_gradient, *m_roughness;
     QComboBox *m_depth;
     QPushButton *m_calc;

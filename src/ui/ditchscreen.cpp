@@ -80,35 +80,17 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
 
 DitchEntries DitchScreen::entries() const
 {
-    DitchEntries e;
-    e.material = m_material->text();
-    e.height = m_height->text();
-    e.bottomWidth = m_bottom->text();
-    e.topWidth = m_top->text();
-    e.slopeWidth = m_slope->text();
-    e.gradient = m_gradient->text();
-    e.roughness = m_roughness->text();
-    e.fillRow = m_depth->currentIndex();
-    return e;
+    return readDitchEntries(fields());
 }
 
 DitchForm DitchScreen::form() const
 {
-    const DitchEntries e = entries();
-    return DitchForm{e.material,   e.height,   e.bottomWidth, e.topWidth,
-                     e.slopeWidth, e.gradient, e.roughness,   e.fillRow};
+    return ditchFormOf(entries());
 }
 
 void DitchScreen::setForm(const DitchForm &f)
 {
-    m_material->setText(f.txt_m);
-    m_height->setText(f.txt1);
-    m_bottom->setText(f.txt2);
-    m_top->setText(f.txt3);
-    m_slope->setText(f.txt4);
-    m_gradient->setText(f.txt5);
-    m_roughness->setText(f.txt6);
-    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+    writeDitchForm(fields(), f);
 }
 
 QWidget *DitchScreen::firstEntry() const

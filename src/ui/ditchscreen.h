@@ -3,6 +3,7 @@
 // roughness and effective depth.
 
 #include "docs/projectrecord.h"
+#include "ui/facilityfields.h"
 #include "ui/facilityscreen.h"
 
 class QComboBox;
@@ -23,6 +24,11 @@ public:
     std::optional<Refusal> applyRules() override;
 
 private:
+    DitchFields fields() const
+    {
+        return {m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness, m_depth};
+    }
+
     QLineEdit *m_material, *m_height, *m_bottom, *m_top, *m_slope, *m_gradient, *m_roughness;
     QComboBox *m_depth;
     QPushButton *m_calc;

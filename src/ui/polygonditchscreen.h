@@ -3,8 +3,8 @@
 // dimensions, gradient and roughness, with a sketch of the entered outline.
 
 #include "docs/projectrecord.h"
+#include "ui/facilityfields.h"
 #include "ui/facilityscreen.h"
-#include "ui/polygonfields.h"
 
 #include <QList>
 #include <QPoint>

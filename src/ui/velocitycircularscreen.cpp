@@ -44,23 +44,17 @@ VelocityCircularScreen::VelocityCircularScreen(QWidget *parent) : VelocityFacili
 
 CircularEntries VelocityCircularScreen::entries() const
 {
-    return CircularEntries{m_material->text(), m_diameter->text(), m_gradient->text(), m_roughness->text(),
-                           m_depth->currentIndex()};
+    return readCircularEntries(fields());
 }
 
 CircularForm VelocityCircularScreen::form() const
 {
-    return CircularForm{m_material->text(), m_diameter->text(), m_gradient->text(), m_roughness->text(),
-                        m_depth->currentIndex()};
+    return circularFormOf(entries());
 }
 
 void VelocityCircularScreen::setForm(const CircularForm &form)
 {
-    m_material->setText(form.txt_m);
-    m_diameter->setText(form.txt1);
-    m_gradient->setText(form.txt2);
-    m_roughness->setText(form.txt3);
-    m_depth->setCurrentIndex(form.cbo1);
+    writeCircularForm(fields(), form);
 }
 
 } // namespace niruka

@@ -4,6 +4,7 @@
 
 #include "docs/projectrecord.h"
 #include "ui/designworkflow.h"
+#include "ui/facilityfields.h"
 #include "ui/velocityfacilityscreen.h"
 
 class QComboBox;
@@ -21,6 +22,8 @@ public:
     void setForm(const CircularForm &form);
 
 private:
+    CircularFields fields() const { return {m_material, m_diameter, m_gradient, m_roughness, m_depth}; }
+
     QLineEdit *m_material, *m_diameter, *m_gradient, *m_roughness;
     QComboBox *m_depth;
 };

@@ -50,26 +50,17 @@ VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScre
 
 DitchEntries VelocityDitchScreen::entries() const
 {
-    return DitchEntries{m_material->text(), m_height->text(),   m_b1->text(),        m_b2->text(),
-                        m_b3->text(),       m_gradient->text(), m_roughness->text(), m_depth->currentIndex()};
+    return readDitchEntries(fields());
 }
 
 DitchForm VelocityDitchScreen::form() const
 {
-    return DitchForm{m_material->text(), m_height->text(),   m_b1->text(),        m_b2->text(),
-                     m_b3->text(),       m_gradient->text(), m_roughness->text(), m_depth->currentIndex()};
+    return ditchFormOf(entries());
 }
 
 void VelocityDitchScreen::setForm(const DitchForm &form)
 {
-    m_material->setText(form.txt_m);
-    m_height->setText(form.txt1);
-    m_b1->setText(form.txt2);
-    m_b2->setText(form.txt3);
-    m_b3->setText(form.txt4);
-    m_gradient->setText(form.txt5);
-    m_roughness->setText(form.txt6);
-    m_depth->setCurrentIndex(form.cbo1);
+    writeDitchForm(fields(), form);
 }
 
 } // namespace niruka

@@ -4,6 +4,7 @@
 
 #include "docs/projectrecord.h"
 #include "ui/designworkflow.h"
+#include "ui/facilityfields.h"
 #include "ui/velocityfacilityscreen.h"
 
 class QComboBox;
@@ -22,6 +23,11 @@ public:
     void setForm(const DitchForm &form);
 
 private:
+    DitchFields fields() const
+    {
+        return {m_material, m_height, m_b1, m_b2, m_b3, m_gradient, m_roughness, m_depth};
+    }
+
     QLineEdit *m_material, *m_height, *m_b1, *m_b2, *m_b3, *m_gradient, *m_roughness;
     QComboBox *m_depth;
 };

@@ -4,7 +4,7 @@
 
 #include "docs/projectrecord.h"
 #include "ui/designworkflow.h"
-#include "ui/polygonfields.h"
+#include "ui/facilityfields.h"
 #include "ui/velocityfacilityscreen.h"
 
 #include <array>
