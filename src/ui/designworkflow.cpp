@@ -40,6 +40,17 @@ QString notAvailableYet()
     return QStringLiteral("この機能はまだ使用できません。");
 }
 
+QString verdictOkHint()
+{
+    return QStringLiteral(
+        "流速(V)はよろしいですか？チェックして下さい。（各地域の開発指導要綱等による事。）");
+}
+
+QString verdictExceedsHint()
+{
+    return QStringLiteral("計画雨水量(Q1)が施設の流量(Q2)を超えています。");
+}
+
 namespace {
 
 double num(const QString &text)
@@ -459,11 +470,9 @@ ResultView resultViewOf(const DesignCase &d)
     v.velocity = formatNumber(r.velocity, u"0.0000");
     v.exceeds = verdictOf(r.designFlow, r.capacity, on, d.allowanceRate) == Verdict::No;
     if (v.exceeds)
-        v.status = on ? QStringLiteral("計画雨水量が施設の流量を超えています。")
-                      : QStringLiteral("計画雨水量(Q1)が施設の流量(Q2)を超えています。");
+        v.status = on ? QStringLiteral("計画雨水量が施設の流量を超えています。") : verdictExceedsHint();
     else
-        v.status = QStringLiteral(
-            "流速(V)はよろしいですか？チェックして下さい。（各地域の開発指導要綱等による事。）");
+        v.status = verdictOkHint();
     return v;
 }
 

@@ -20,6 +20,9 @@ QString facilityHint();      // facility screen fields and lists (full-width fin
 QString ditchDepthHint();    // the effective-depth list of the ditch screen
 QString noResultStartHint(); // the main window at start
 QString notAvailableYet();   // a command whose action has not arrived yet
+// The verdict in the status bar: the facility carries Q1 (check V), or Q1 exceeds Q2.
+QString verdictOkHint();
+QString verdictExceedsHint();
 
 // Where a refusal puts the focus: a control of the conditions screen or of the facility screen that
 // pressed "計算", by its control name.

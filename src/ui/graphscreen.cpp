@@ -249,9 +249,8 @@ QString GraphScreen::closingStatusText(double capacity, double designFlow, bool 
     if (capacity == 0)
         return conditionsHint();
     if (designFlow <= capacity)
-        return QStringLiteral(
-            "流速(V)はよろしいですか？チェックして下さい。（各地域の開発指導要綱等による事。）");
-    return QStringLiteral("計画雨水量(Q1)が施設の流量(Q2)を超えています。");
+        return verdictOkHint();
+    return verdictExceedsHint();
 }
 
 const QImage &GraphScreen::surfaceImage() const
