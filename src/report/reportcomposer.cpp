@@ -404,7 +404,9 @@ QString intensityLine(const DesignCase &d)
         return head + u"/(t"_s + exponent + bb + u")="_s + a + u"/("_s + t + exponent + bb + tail;
     }
     default:
-        return head;
+        // No formula chosen (a design restored without one): the intensity as the design holds it, never
+        // the constant a in its place.
+        return u"・降雨強度 I="_s + i + u"mm/hr"_s;
     }
 }
 

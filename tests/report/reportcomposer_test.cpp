@@ -232,6 +232,19 @@ INSTANTIATE_TEST_SUITE_P(Report, FillHeading, ::testing::ValuesIn(kFillRows),
                              return "code_" + std::to_string(static_cast<int>(info.param.code * 10));
                          });
 
+// A computed intensity restored without a chosen formula prints the intensity the design holds, not the
+// constant a where I belongs.
+TEST(ReportComposer, IntensityWithoutFormulaShowsTheIntensity)
+{
+    DesignCase d = circularWeighted2Formula1(); // a = 5000, I = 100
+    d.intensity.intensityFormula = 0;
+    const QStringList part1 = composeReport(d).partTexts(1);
+    const QString expected = QString(19, u' ') + QStringLiteral("・降雨強度 I=100.0mm/hr");
+    EXPECT_TRUE(part1.contains(expected));
+    for (const QString &line : part1)
+        EXPECT_FALSE(line.contains(QStringLiteral("I=5000"))) << line.toStdString();
+}
+
 // A code outside the list names no depth: the heading line is left out.
 TEST(ReportComposer, UnknownFillCodeHasNoHeading)
 {
