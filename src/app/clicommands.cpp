@@ -73,8 +73,12 @@ int usageError(const QString &what)
 // Delivers what the application's event loop would have delivered after an action: the posted events
 // (layout and update requests, queued calls) and the deletion of the screens a closed design left behind.
 // Without an event loop they would pile up, and every later object would search the growing queue.
-void settleEvents()
+// A headless frame never shows its screens, so the style polish every new widget asks for is dropped:
+// a widget that is shown or measured later is polished then.
+void settleEvents(bool headless)
 {
+    if (headless)
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -111,10 +115,15 @@ std::unique_ptr<QTemporaryFile> partFileFor(const QString &target, QString *erro
     return part;
 }
 
-// The main window with everything the application installs on it, never shown.
+// The main window with everything the application installs on it, never shown. A headless one leaves its
+// screens out of sub-windows and never lays them out; the design they restore is the same.
 class HiddenApplication {
 public:
-    HiddenApplication() : m_workspace(new Workspace(m_frame)) {}
+    explicit HiddenApplication(bool headless = false)
+    {
+        m_frame.setHeadless(headless);
+        m_workspace = new Workspace(m_frame);
+    }
 
     MainFrame &frame() { return m_frame; }
 
@@ -125,7 +134,7 @@ public:
         if (!QFileInfo(path).isFile())
             return QFileInfo::exists(path) ? u"not a file"_s : u"no such file"_s;
         const ProjectReadResult read = m_workspace->projectCommands().openFile(path);
-        settleEvents();
+        settleEvents(m_frame.isHeadless());
         if (read.status != ProjectReadStatus::Complete) {
             const QString problem = ProjectCommands::readProblemText(read);
             return problem.isEmpty() ? u"the file cannot be read"_s : problem;
@@ -148,7 +157,7 @@ public:
 
 private:
     MainFrame m_frame;
-    Workspace *m_workspace; // a child of the frame
+    Workspace *m_workspace = nullptr; // a child of the frame
 };
 
 // report [--cp932] FILE...
@@ -168,7 +177,7 @@ int runReport(const QStringList &args)
         return usageError(u"report needs at least one project file"_s);
 
     CliPlatformServices services;
-    HiddenApplication app;
+    HiddenApplication app(true);
     // 書き込み appends to a file; the companion lets it append to a file of its own and passes the bytes on.
     QTemporaryDir scratch;
     const QString reportFile = scratch.filePath(QString::fromLatin1(kReportFileName));

@@ -166,6 +166,9 @@ MainFrame::~MainFrame()
     const auto windows = m_mdi->subWindowList();
     for (QMdiSubWindow *w : windows)
         delete w;
+    const auto screens = m_headlessScreens;
+    for (const QPointer<QWidget> &screen : screens)
+        delete screen.data();
 }
 
 ConditionsScreen *MainFrame::conditionsScreen() const
@@ -259,6 +262,12 @@ void MainFrame::placeAtTwips(QMdiSubWindow *window, int leftTwips, int topTwips)
 
 QMdiSubWindow *MainFrame::addScreen(QWidget *screen, int leftTwips, int topTwips)
 {
+    if (m_headless) {
+        screen->setParent(this); // a plain child, hidden
+        m_headlessScreens.removeAll(nullptr);
+        m_headlessScreens.append(screen);
+        return nullptr;
+    }
     QMdiSubWindow *sub = m_mdi->addSubWindow(screen, kScreenFlags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(screen->windowTitle());
@@ -276,8 +285,8 @@ void MainFrame::activateScreen(QWidget *screen)
 
 void MainFrame::addDesignScreen(QWidget *screen, int leftTwips, int topTwips)
 {
-    QMdiSubWindow *sub = addScreen(screen, leftTwips, topTwips);
-    sub->installEventFilter(new KeepOpen(sub));
+    if (QMdiSubWindow *sub = addScreen(screen, leftTwips, topTwips))
+        sub->installEventFilter(new KeepOpen(sub));
 }
 
 void MainFrame::closeSubWindowOf(QWidget *screen)

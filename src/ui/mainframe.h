@@ -8,6 +8,7 @@
 #include "ui/filecommands.h"
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -64,8 +65,14 @@ public:
     // Runs the handler of `name`, or says in the status bar that the command is not available yet.
     void runCommandHandler(const char *name);
 
-    // Adds `screen` as a sub-window at a position given in twips (1/1440 inch) and shows it.
+    // Adds `screen` as a sub-window at a position given in twips (1/1440 inch) and shows it. In a headless
+    // frame the screen becomes a hidden child of the frame instead and nullptr is returned.
     QMdiSubWindow *addScreen(QWidget *screen, int leftTwips, int topTwips);
+    // A frame that is never shown (the command-line companion) can skip what only matters on screen: its
+    // screens are neither wrapped in sub-windows nor placed, sized or shown, so their layouts never run.
+    // Set before the first screen is added.
+    void setHeadless(bool headless) { m_headless = headless; }
+    bool isHeadless() const { return m_headless; }
     int twipsToPixels(int twips) const;
     // Makes the sub-window that holds `screen` the active one.
     void activateScreen(QWidget *screen);
@@ -147,6 +154,8 @@ private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
     bool m_exiting = false;
+    bool m_headless = false;
+    QList<QPointer<QWidget>> m_headlessScreens; // unloaded before the frame's members go
 
     QPointer<ConditionsScreen> m_conditions;
     QPointer<PipeScreen> m_pipe;
