@@ -296,17 +296,15 @@ QByteArray encodeProject(const ProjectRecord &record, QString *error)
     return encoded.bytes;
 }
 
-ProjectReadResult decodeProject(const QByteArray &bytes, ProjectRecord &record)
+ProjectFileLines splitProjectBytes(const QByteArray &bytes)
 {
+    ProjectFileLines out;
     if (bytes.size() > kMaxProjectFileSize) {
-        ProjectReadResult tooLarge;
-        tooLarge.status = ProjectReadStatus::TooLarge;
-        return tooLarge;
+        out.tooLarge = true;
+        return out;
     }
     // Lines are split on the bytes (CR and LF never occur inside a CP932 character) and decoded one by
     // one, so that a line that does not convert spoils only its own field.
-    QStringList lines;
-    QList<bool> undecodable;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
     while (start < n) {
@@ -314,13 +312,28 @@ ProjectReadResult decodeProject(const QByteArray &bytes, ProjectRecord &record)
         while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         const Cp932Decoded line = decodeCp932(QByteArrayView(bytes).sliced(start, end - start));
-        lines << line.text;
-        undecodable << !line.ok();
+        out.lines << line.text;
+        out.undecodable << !line.ok();
         if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n')
             ++end;
         start = end + 1;
     }
-    return readLines(lines, &undecodable, record);
+    return out;
+}
+
+ProjectReadResult readProjectLines(const ProjectFileLines &file, ProjectRecord &record)
+{
+    if (file.tooLarge) {
+        ProjectReadResult tooLarge;
+        tooLarge.status = ProjectReadStatus::TooLarge;
+        return tooLarge;
+    }
+    return readLines(file.lines, &file.undecodable, record);
+}
+
+ProjectReadResult decodeProject(const QByteArray &bytes, ProjectRecord &record)
+{
+    return readProjectLines(splitProjectBytes(bytes), record);
 }
 
 QString saveProjectFile(const QString &path, const ProjectRecord &record)

@@ -45,6 +45,16 @@ ProjectReadResult readProjectLines(const QStringList &lines, ProjectRecord &reco
 QByteArray encodeProject(const ProjectRecord &record, QString *error);
 ProjectReadResult decodeProject(const QByteArray &bytes, ProjectRecord &record);
 
+// The file's lines decoded once, each with whether its bytes converted, so that a reader that restores
+// step by step can read the record again without decoding the file again.
+struct ProjectFileLines {
+    QStringList lines;
+    QList<bool> undecodable;
+    bool tooLarge = false;
+};
+ProjectFileLines splitProjectBytes(const QByteArray &bytes);
+ProjectReadResult readProjectLines(const ProjectFileLines &file, ProjectRecord &record);
+
 // Writes atomically: on failure the previous file is untouched and the returned text says why
 // (empty on success).
 QString saveProjectFile(const QString &path, const ProjectRecord &record);

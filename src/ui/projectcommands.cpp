@@ -166,7 +166,8 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
     // file does not hold (truncated) or that does not convert keeps the default of its screen.
     ProjectRecord record;
     ProjectReadResult read;
-    const auto reread = [&] { read = decodeProject(file.bytes, record); };
+    const ProjectFileLines lines = splitProjectBytes(file.bytes);
+    const auto reread = [&] { read = readProjectLines(lines, record); };
 
     ConditionsScreen *cs = m_frame.openConditionsScreen();
     setConditionsTitle(cs, path);
