@@ -6,6 +6,7 @@
 #include "engine/filloption.h"
 #include "model/environment.h"
 #include "model/numbertext.h"
+#include "ui/defaultfolder.h"
 #include "ui/designworkflow.h"
 #include "ui/platformservices.h"
 
@@ -43,7 +44,7 @@ constexpr int kNewDepthPosition = 2; // "水深９.5割"
 
 QString defaultFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/ニルカグラフ/");
+    return defaultFileFolder(QCoreApplication::applicationDirPath(), QStringLiteral("ニルカグラフ"));
 }
 
 QString fileFilter()
@@ -427,6 +428,12 @@ void GraphScreen::fileOpen()
         platform().openFileName(this, QStringLiteral("ニルカグラフを開く"), defaultFolder(), fileFilter());
     if (m_fileName.isEmpty())
         return;
+    openSettingsFile(m_fileName);
+}
+
+void GraphScreen::openSettingsFile(const QString &path)
+{
+    m_fileName = path;
     const DiagramReadResult result = loadDiagramSettingsFile(m_fileName);
     switch (result.status) {
     case DiagramReadStatus::CannotOpen:

@@ -37,6 +37,8 @@ public:
     // What the main menu does each time it opens the window: n becomes "0.01", and without a current
     // diagram file name "名前をつけて保存" and "上書き保存" are disabled; the window is shown.
     void openFromMainMenu();
+    // "開く(&O)" after its dialog returned `path`: the settings restored and drawn, or its message.
+    void openSettingsFile(const QString &path);
 
     // The status text the main window shows after the diagram window closed, from its open design.
     static QString closingStatusText(double capacity, double designFlow, bool conditionsOpen);

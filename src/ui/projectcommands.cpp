@@ -2,6 +2,7 @@
 
 #include "ui/circularpipescreen.h"
 #include "ui/conditionsscreen.h"
+#include "ui/defaultfolder.h"
 #include "ui/ditchscreen.h"
 #include "ui/intensityscreen.h"
 #include "ui/intensitywiring.h"
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -94,10 +94,7 @@ QString ProjectCommands::fileFilter()
 
 QString ProjectCommands::startFolder()
 {
-    const QDir beside(QCoreApplication::applicationDirPath());
-    if (beside.exists(folderName()))
-        return beside.filePath(folderName());
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return defaultFileFolder(QCoreApplication::applicationDirPath(), folderName());
 }
 
 QString ProjectCommands::readProblemText(const ProjectReadResult &result)
@@ -257,6 +254,11 @@ void ProjectCommands::FileOpen()
         m_frame.setCurrentFileName(QString());
         return;
     }
+    openPath(path);
+}
+
+void ProjectCommands::openPath(const QString &path)
+{
     const ProjectReadResult read = openFile(path);
     const QString problem = readProblemText(read);
     if (!problem.isEmpty())

@@ -32,12 +32,15 @@ public:
 
     // The menu and toolbar commands with their dialogs and questions.
     void FileOpen();
+    // 開く after its dialog returned `path`: openFile() and its one message. Also the file given at start.
+    void openPath(const QString &path);
     void saveAs();
     void FileUpdate();
 
     // "ニルカ(雨水編)(.nrk) (*.nrk)"
     static QString fileFilter();
-    // The folder "ニルカ(雨水編)" beside the executable, or the user's documents folder when it is missing.
+    // The folder "ニルカ(雨水編)" beside the executable, or the user's own folder when it is missing or
+    // cannot be written to (an installed program).
     static QString startFolder();
 
     // The one message for an open that did not go completely; empty for a complete read.

@@ -8,6 +8,7 @@
 #include "ui/reportprintimage.h"
 #include "ui/runoffscreen.h"
 
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QToolBar>
 
@@ -48,6 +49,16 @@ void Workspace::openGraph()
     if (m_graphWindow)
         m_graphWindow->move(0, 0);
     m_graph->openFromMainMenu();
+}
+
+void Workspace::openDocument(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("gra"), Qt::CaseInsensitive) == 0) {
+        openGraph();
+        m_graph->openSettingsFile(path);
+        return;
+    }
+    m_projectCommands->openPath(path);
 }
 
 } // namespace niruka

@@ -32,6 +32,10 @@ public:
     // "ｸﾞﾗﾌ(G)": the diagram window at (0, 0), the toolbar hidden while it is open.
     void openGraph();
 
+    // The file given at start (a double-click in the file manager): a diagram settings file (".gra") opens
+    // the diagram window and is read by its 開く; any other name is read by 開く as a project file.
+    void openDocument(const QString &path);
+
 private:
     MainFrame &m_frame;
     AuxiliaryCalculators *m_calculators = nullptr;

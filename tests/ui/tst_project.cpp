@@ -4,6 +4,7 @@
 #include "fakeplatformservices.h"
 #include "ui/circularpipescreen.h"
 #include "ui/conditionsscreen.h"
+#include "ui/defaultfolder.h"
 #include "ui/ditchscreen.h"
 #include "ui/intensityscreen.h"
 #include "ui/intensitywiring.h"
@@ -25,7 +26,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -458,7 +458,7 @@ void TestProject::openDialogAndTitle()
     QCOMPARE(request.title, QStringLiteral("ニルカ(雨水編)を開く"));
     QCOMPARE(request.filter, QStringLiteral("ニルカ(雨水編)(.nrk) (*.nrk)"));
     QVERIFY(!request.save);
-    QCOMPARE(request.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(request.folder, userFileFolder()); // no folder beside the test program
     QCOMPARE(app.frame.conditionsScreen(), before);
     QVERIFY(app.frame.currentFileName().isEmpty());
 
