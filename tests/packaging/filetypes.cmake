@@ -1,0 +1,23 @@
+# Compiles the two file types into a database of their own with update-mime-database and checks the globs:
+# "*.nrk" at the usual weight, "*.gra" above the 50 of the other type that claims it.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/packages)
+file(COPY ${MIME_XML} DESTINATION ${WORK}/packages)
+get_filename_component(data_home ${WORK} DIRECTORY)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${data_home} update-mime-database ${WORK}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+  message(FATAL_ERROR "update-mime-database refused the file types (${rc}):\n${out}")
+endif()
+file(STRINGS ${WORK}/globs2 globs REGEX "^[0-9]")
+list(SORT globs)
+set(expected "50:application/x-niruka-project:*.nrk" "60:application/x-niruka-diagram:*.gra")
+if(NOT globs STREQUAL expected)
+  message(FATAL_ERROR "globs2 holds\n  ${globs}\ninstead of\n  ${expected}")
+endif()
+foreach(type project diagram)
+  file(READ ${WORK}/application/x-niruka-${type}.xml compiled)
+  if(NOT compiled MATCHES "<comment xml:lang=\"ja\">ニルカ" OR NOT compiled MATCHES "<sub-class-of type=\"text/plain\"/>")
+    message(FATAL_ERROR "x-niruka-${type} lacks its Japanese comment or its text/plain parent:\n${compiled}")
+  endif()
+endforeach()
