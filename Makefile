@@ -3,13 +3,14 @@
 # make test   every test (ctest), then the non-widget tests again under ASan/UBSan
 # make bench  the benchmarks
 # make fuzz   libFuzzer on the project-file reader (clang)
+# make deb    the Debian package build/niruka_VERSION_ARCH.deb (CPack)
 BUILD     ?= build
 ASAN      ?= build-asan
 BENCHDIR  ?= build-bench
 JOBS      ?= $(shell nproc)
 WERROR    := $(if $(CI),ON,OFF)
 
-.PHONY: all build deps run test test-asan bench fuzz format clean
+.PHONY: all build deps run test test-asan bench fuzz deb format clean
 
 all: build
 
@@ -48,6 +49,10 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_projectfile
 	mkdir -p build-fuzz/corpus && cp tests/data/docs/*.nrk build-fuzz/corpus/
 	build-fuzz/tests/fuzz/fuzz_projectfile -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
+
+# What cmake --install puts under /usr, as a .deb in $(BUILD)/.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
