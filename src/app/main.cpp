@@ -38,7 +38,7 @@ int main(int argc, char **argv)
     niruka::installJapaneseEnvironment();
     // The screens' own font; the environment maps it to IPA P Gothic where Windows fonts are missing.
     QApplication::setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
-    QApplication::setApplicationDisplayName(niruka::MainFrame::applicationTitle());
+    // No application display name: Qt would append it to every title, and the boxes' titles are exact.
     // The installed desktop entry and icon carry this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.niruka.Niruka"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("jp.niruka.Niruka")));

@@ -1,10 +1,9 @@
 #include "docs/diagramsettings.h"
 
 #include "model/cp932codec.h"
+#include "model/writefailure.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <functional>
 
 namespace niruka {
@@ -183,19 +182,7 @@ QString saveDiagramSettingsFile(const QString &path, const DiagramSettingsRecord
     const QByteArray bytes = encodeDiagramSettings(record, &error);
     if (bytes.isEmpty())
         return error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 に書き込めません。(%2)")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("%1 に書き込めません。(%2)").arg(QDir::toNativeSeparators(path), why);
-    }
-    if (!file.commit())
-        return QStringLiteral("%1 に書き込めません。(%2)")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    return {};
+    return saveFileAtomically(path, bytes, QStringLiteral("ファイルを書き込めません。"));
 }
 
 DiagramReadResult loadDiagramSettingsFile(const QString &path)

@@ -1,11 +1,10 @@
 #include "docs/projectfile.h"
 
 #include "model/cp932codec.h"
+#include "model/writefailure.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
@@ -342,14 +341,7 @@ QString saveProjectFile(const QString &path, const ProjectRecord &record)
     const QByteArray bytes = encodeProject(record, &error);
     if (!error.isEmpty())
         return error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("ファイルを書き込めません：%1\n%2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("ファイルを書き込めません：%1\n%2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
-    return {};
+    return saveFileAtomically(path, bytes, QStringLiteral("ファイルを書き込めません。"));
 }
 
 ProjectReadResult loadProjectFile(const QString &path, ProjectRecord &record)

@@ -1,10 +1,12 @@
 #include "report/reportfile.h"
 
 #include "model/cp932codec.h"
+#include "model/writefailure.h"
 #include "report/reportcomposer.h"
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 
 namespace niruka {
 
@@ -12,9 +14,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString &heading()
+{
+    static const QString text = u"計算書ファイルに書き込めませんでした。"_s;
+    return text;
+}
+
 QString failure(const QString &path, const QString &reason)
 {
-    return u"計算書ファイルに書き込めませんでした。\n"_s + QDir::toNativeSeparators(path) + u"\n"_s + reason;
+    return heading() + u"\n"_s + QDir::toNativeSeparators(path) + u"\n"_s + reason;
+}
+
+QString failure(const QString &path, int systemError, qint64 bytes)
+{
+    return writeFailureMessage(heading(), path, systemError, WriteKind::Append, bytes);
 }
 
 } // namespace
@@ -32,25 +45,29 @@ ReportWriteResult Kakikomi(const DesignCase &design, const QString &path)
         return result;
     }
 
+    const qint64 bytes = encoded.bytes.size();
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        result.error = failure(path, file.errorString());
+        result.error = failure(path, errno, bytes);
         return result;
     }
     const qint64 before = file.size();
+    errno = 0;
     const qint64 written = file.write(encoded.bytes);
-    const bool flushed = written == encoded.bytes.size() && file.flush();
+    const bool flushed = written == bytes && file.flush();
     if (!flushed) {
-        const QString reason = file.errorString();
+        const int error = errno;
         // Take back a partial report so that the file holds only complete ones.
         file.resize(before);
         file.close();
-        result.error = failure(path, reason);
+        result.error = failure(path, error, bytes);
         return result;
     }
+    errno = 0;
     file.close();
     if (file.error() != QFileDevice::NoError)
-        result.error = failure(path, file.errorString());
+        result.error = failure(path, errno, bytes);
     return result;
 }
 

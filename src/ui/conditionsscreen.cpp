@@ -96,6 +96,9 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     // 1時間当りの降雨強度
     auto *rain = group(this, QStringLiteral("1時間当りの降雨強度"));
     m_i = makeField(rain, "txt_i", 7);
+    // C, A and I switch between the framed and the borderless look; their height stays that of the frame.
+    for (QLineEdit *f : {m_c, m_a, m_i})
+        f->setFixedHeight(f->sizeHint().height());
     m_iDirect = button(rain, QStringLiteral("直接入力"), "Command1");
     m_iCalc = button(rain, QStringLiteral("計算する"), "Command2");
     m_optIDirect = mark(rain, "opt3");

@@ -456,9 +456,12 @@ void GraphScreen::openSettingsFile(const QString &path)
     // The draw button taking the focus draws the restored diagram at once.
     m_family->setFocus(Qt::OtherFocusReason);
     const int before = m_screenDrawings;
+    m_drawOnFocus = true;
     m_draw->setFocus(Qt::OtherFocusReason);
-    if (m_screenDrawings == before)
+    if (m_screenDrawings == before) {
+        m_drawOnFocus = false;
         drawOnScreen(); // the window is not active, so no focus event came
+    }
 }
 
 bool GraphScreen::writeFile(const QString &path)
@@ -550,17 +553,24 @@ bool GraphScreen::eventFilter(QObject *watched, QEvent *event)
             focusSelectingAll(m_runoff);
         else if (watched == m_runoff)
             focusSelectingAll(m_intensity);
-        else if (watched == m_intensity)
+        else if (watched == m_intensity) {
+            m_drawOnFocus = true;
             m_draw->setFocus(Qt::OtherFocusReason);
-        else
+            m_drawOnFocus = false;
+        } else
             break;
         return true; // the key itself is discarded
     }
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (watched == m_draw) {
-            // Taking the focus draws at once, without the checks; coming back to the window does not.
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            // Taking the focus draws at once, without the checks. Getting it back does not: the window
+            // becoming active again, a menu or a box closing, the sub-window restoring its focus.
+            const bool taken = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                               reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+            const bool draw = taken || m_drawOnFocus;
+            m_drawOnFocus = false;
+            if (draw)
                 drawOnScreen();
         } else if (edit && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             QTimer::singleShot(0, edit,

@@ -109,6 +109,9 @@ private:
     DrawnState m_drawn = DrawnState::None;
     QString m_fileName;
     int m_screenDrawings = 0;
+    // The draw button is taking the focus by a way that draws (Enter from I, opening a settings file), as
+    // opposed to getting it back when a menu, a box or another sub-window lets go of the focus.
+    bool m_drawOnFocus = false;
 };
 
 } // namespace niruka

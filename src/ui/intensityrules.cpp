@@ -289,6 +289,17 @@ IntensityOutcome computeIntensity(const IntensityState &s, const RiverTimeForm &
         if (f.Option5) {
             in.flowTime = parseLeadingNumber(f.txt9);
         } else if (f.Option6 && f.chk1 == 0) {
+            // A negative length or velocity would give a negative flow time and a larger intensity.
+            if (in.channelLength < 0) {
+                out.refusal = refuse(QStringLiteral("排水施設延長距離が負のため、流下時間を計算できません。"),
+                                     IntensityFocus::L);
+                return out;
+            }
+            if (in.assumedVelocity < 0) {
+                out.refusal =
+                    refuse(QStringLiteral("流速が負のため、流下時間を計算できません。"), IntensityFocus::V);
+                return out;
+            }
             const Result<double> t2 = computeChannelFlowTime(in.channelLength, in.assumedVelocity);
             if (!t2) {
                 out.refusal = refuse(

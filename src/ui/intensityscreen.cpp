@@ -4,6 +4,7 @@
 #include "ui/inflowtimescreen.h"
 #include "ui/platformservices.h"
 #include "ui/rivertimescreen.h"
+#include "ui/screenparts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -107,9 +108,15 @@ void IntensityScreen::build()
         opt->setObjectName(QString::fromLatin1(kFormulaNames[i]));
         opt->setAutoExclusive(false);
         auto *drawing = new QLabel(QString::fromUtf8(kFormulaDrawings[i]), formulas);
+        drawing->setObjectName(QStringLiteral("lbl_formula%1").arg(i + 1));
         drawing->setTextFormat(Qt::RichText);
-        fg->addWidget(opt, i / 3, (i % 3) * 2);
-        fg->addWidget(drawing, i / 3, (i % 3) * 2 + 1);
+        // Each formula stands right beside its own mark; the rest of the column stays empty.
+        auto *pair = new QHBoxLayout;
+        pair->setSpacing(6);
+        pair->addWidget(opt);
+        pair->addWidget(drawing);
+        pair->addStretch();
+        fg->addLayout(pair, i / 3, (i % 3) * 2, 1, 2);
         m_formula[static_cast<std::size_t>(i)] = opt;
         connect(opt, &QRadioButton::clicked, this,
                 [this, i] { apply(IntensityRules::chooseFormula(m_state, i + 1)); });
@@ -122,6 +129,8 @@ void IntensityScreen::build()
         edit->setObjectName(QStringLiteral("txt%1").arg(i + 1));
         edit->setMaximumWidth(90);
         EventHook::installFieldSelection(edit);
+        // Fields switching between the framed and the borderless look keep the framed height.
+        edit->setFixedHeight(edit->sizeHint().height());
         m_txt[static_cast<std::size_t>(i)] = edit;
         connect(edit, &QLineEdit::textEdited, this,
                 [this, i](const QString &text) { *textOf(m_state.form, i) = text; });
@@ -287,6 +296,9 @@ void IntensityScreen::build()
             [this](bool checked) { apply(IntensityRules::setRiverCourse(m_state, checked)); });
     connect(m_riverButton, &QPushButton::clicked, this, &IntensityScreen::openRiverScreen);
     connect(m_ok, &QPushButton::clicked, this, &IntensityScreen::onOk);
+    // The screen opens with the focus on "ＯＫ" and the Enter chains end on the buttons: Enter presses them.
+    clickOnEnter(m_ok);
+    clickOnEnter(m_riverButton);
     connect(cancel, &QPushButton::clicked, this, &IntensityScreen::onCancel);
 
     // Clicking a time or velocity field chooses its direct entry.

@@ -50,6 +50,11 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), 
     m_velocity->setScreenHost(
         [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
     connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
+    // The calculator's "キャンセル" leaves the intensity screen in front, not whichever screen is next.
+    connect(m_velocity, &VelocityCalculator::cancelled, this, [this] {
+        if (m_intensity && m_intensity->isVisible())
+            m_frame.activateScreen(m_intensity);
+    });
     frame.setCommandHandler("Command4", [this] { openRunoff(); });
     frame.setCommandHandler("Command2", [this] { openIntensity(); });
     connect(&frame, &MainFrame::closeRunoffScreenRequested, this, &AuxiliaryCalculators::discardRunoff);
@@ -184,25 +189,37 @@ void AuxiliaryCalculators::onIntensityConfirmed(const QString &intensityText)
     m_frame.design().intensityMode = IntensityMode::Computed;
     m_frame.action("Men_G")->setEnabled(true);
     m_frame.toolBar()->setVisible(true);
+    m_velocity->hideScreens();
 }
 
 void AuxiliaryCalculators::onIntensityCancelled()
 {
+    // The velocity calculator belongs to the intensity screen and goes with it.
+    m_velocity->hideScreens();
     m_frame.action("Men_S")->setEnabled(true);
     m_frame.action("Men_G")->setEnabled(true);
     m_frame.toolBar()->setVisible(true);
 }
 
+// A runoff or intensity screen that is unloaded while it is shown (新規作成, 開く, 閉じる, direct entry)
+// gives back the diagram menu and the toolbar it took, as its own buttons would.
 void AuxiliaryCalculators::discardRunoff()
 {
+    const bool shown = m_runoff && m_runoff->isVisible();
     unloadScreen(m_runoff);
     m_runoff = nullptr;
+    if (shown)
+        onRunoffCancelled();
 }
 
 void AuxiliaryCalculators::discardIntensity()
 {
+    const bool shown = m_intensity && m_intensity->isVisible();
     unloadScreen(m_intensity);
     m_intensity = nullptr;
+    m_velocity->hideScreens();
+    if (shown)
+        onIntensityCancelled();
 }
 
 void AuxiliaryCalculators::unloadAll()

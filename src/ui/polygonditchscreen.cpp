@@ -77,15 +77,16 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     axes->addLayout(yAxis, 1, 0);
     m_sketch = new PolygonSketch(this);
     axes->addWidget(m_sketch, 1, 1);
+    // The instruction stands over the sketch area, so hiding it after the first computation moves nothing.
     m_instruction = makeLabel(
-        this,
+        m_sketch,
         QStringLiteral("有効水深部分（水に接している辺）を左上より、座標を反時計回りに入力してください｡"),
         "lbl_instruction");
     m_instruction->setWordWrap(true);
-    m_instruction->setFixedWidth(m_sketch->width() + 40);
+    m_instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_instruction->setGeometry(4, 4, m_sketch->width() - 8, m_sketch->height() - 8);
 
     auto *sketchColumn = new QVBoxLayout;
-    sketchColumn->addWidget(m_instruction);
     sketchColumn->addLayout(axes);
     sketchColumn->addStretch();
 

@@ -4,6 +4,8 @@
 #include "model/numbertext.h"
 #include "ui/designworkflow.h"
 
+#include <cmath>
+
 namespace niruka {
 
 const std::array<LandUseChoice, kLandUseChoiceCount> &landUseChoices()
@@ -85,9 +87,19 @@ RunoffOutcome confirmRunoff(const RunoffRows &rows)
         values[i] = LandUseValues{n.coeff[i], n.area[i]};
     const Result<WeightedRunoff> avg = weightedRunoffCoefficient(values);
     if (!avg) {
-        // A total of 0 (negative areas in rows ②–⑥ cancelling row ①) leaves the average undefined.
-        out.refusal = RunoffRefusal{QStringLiteral("流域面積の合計が０のため、加重平均を計算できません。"), 0,
-                                    RunoffField::Area};
+        double total = 0.0;
+        for (const LandUseValues &v : values)
+            total += v.area;
+        // A total of 0 (negative areas in rows ②–⑥ cancelling row ①) leaves the average undefined; a total
+        // or a product of coefficient and area beyond the range of numbers has none either.
+        QString message;
+        if (total == 0.0)
+            message = QStringLiteral("流域面積の合計が０のため、加重平均を計算できません。");
+        else if (!std::isfinite(total))
+            message = QStringLiteral("流域面積の合計が大きすぎるため、加重平均を計算できません。");
+        else
+            message = QStringLiteral("流出係数又は流域面積が大きすぎるため、加重平均を計算できません。");
+        out.refusal = RunoffRefusal{message, 0, RunoffField::Area};
         return out;
     }
     out.coeff = avg.value.runoffCoeff;

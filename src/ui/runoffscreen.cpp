@@ -2,6 +2,7 @@
 
 #include "ui/eventhook.h"
 #include "ui/platformservices.h"
+#include "ui/screenparts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -142,6 +143,7 @@ RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent) : QWidget(parent
     buttons->addWidget(m_cancel);
     top->addLayout(buttons);
     connect(m_ok, &QPushButton::clicked, this, &RunoffScreen::onOk);
+    clickOnEnter(m_ok);
     connect(m_cancel, &QPushButton::clicked, this, &RunoffScreen::onCancel);
 }
 

@@ -70,6 +70,7 @@ OkCancel addOkCancelRow(QWidget *parent, QBoxLayout *layout)
     buttons->addStretch();
     const OkCancel row{makeButton(parent, QStringLiteral("ＯＫ"), "cmd1"),
                        makeButton(parent, QStringLiteral("キャンセル"), "cmd2")};
+    clickOnEnter(row.ok);
     buttons->addWidget(row.ok);
     buttons->addWidget(row.cancel);
     layout->addLayout(buttons);

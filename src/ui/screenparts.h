@@ -33,7 +33,8 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const char *name = nullp
 QLabel *makeTitle(QWidget *parent, const QString &text, const char *name = nullptr, double scale = 1.2);
 // A button that Enter on the focused button does not click by default (the Enter chains decide).
 QPushButton *makeButton(QWidget *parent, const QString &text, const char *name);
-// The right-aligned row "ＯＫ" (cmd1), "キャンセル" (cmd2) of the auxiliary dialogs, added to `layout`.
+// The right-aligned row "ＯＫ" (cmd1), "キャンセル" (cmd2) of the auxiliary dialogs, added to `layout`;
+// Enter on the focused "ＯＫ" presses it.
 struct OkCancel {
     QPushButton *ok;
     QPushButton *cancel;

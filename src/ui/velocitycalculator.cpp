@@ -10,6 +10,7 @@
 #include "ui/velocityselectscreen.h"
 
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
 
@@ -85,7 +86,10 @@ template <class T> T *VelocityCalculator::facilityScreen(QPointer<T> &slot)
         slot = new T;
         VelocityFacilityScreen *s = slot;
         connect(s, &VelocityFacilityScreen::calculateRequested, this, [this, s] { calculate(s); });
-        connect(s, &VelocityFacilityScreen::cancelRequested, this, &VelocityCalculator::reset);
+        connect(s, &VelocityFacilityScreen::cancelRequested, this, [this] {
+            reset();
+            emit cancelled();
+        });
     }
     return slot;
 }
@@ -166,7 +170,18 @@ void VelocityCalculator::chooseKind(int row)
         return;
     }
     m_design.velocityFacility.screenGroup = static_cast<int>(group);
+    // The screen of the kind opens beside the list without taking the focus from it: browsing the list
+    // with the arrow keys goes on, and a key typed next lands where it did before.
+    QWidget *focus = m_select ? m_select->window()->focusWidget() : nullptr;
+    const bool keepFocus = focus && m_select->isAncestorOf(focus);
     show(screen, kFacilityLeftTwips, 0);
+    if (keepFocus) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(m_select->parentWidget()); sub && sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        else
+            m_select->activateWindow();
+        focus->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 VelocityOutcome VelocityCalculator::run(VelocityFacilityScreen *screen)
@@ -254,6 +269,15 @@ void VelocityCalculator::reset()
     unloadSlot(m_polygon);
     unloadSlot(m_select);
     m_design.velocityFacility.screenGroup = 0;
+}
+
+void VelocityCalculator::hideScreens()
+{
+    hide(m_select);
+    hide(m_pipe);
+    hide(m_ditch);
+    hide(m_circular);
+    hide(m_polygon);
 }
 
 VelocityForms VelocityCalculator::forms() const

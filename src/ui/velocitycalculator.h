@@ -38,6 +38,8 @@ public:
     void open();
     // Unloads every screen and sets screenGroup to 0 (closing the design, "キャンセル").
     void reset();
+    // Hides every screen, keeping its entries (the intensity screen that owns the calculator goes away).
+    void hideScreens();
 
     // The screens' contents as the project file holds them, and their restoration (screens hidden).
     VelocityForms forms() const;
@@ -57,6 +59,8 @@ public:
 signals:
     // A velocity was calculated: V formatted "0.00##" for the intensity screen's V field.
     void velocityCalculated(const QString &velocityText);
+    // "キャンセル" on a facility screen has closed the calculator.
+    void cancelled();
     void statusTextRequested(const QString &text);
 
 private:

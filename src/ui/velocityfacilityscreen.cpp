@@ -25,6 +25,7 @@ QPushButton *VelocityFacilityScreen::makeCalculateButton()
 {
     QPushButton *b = makeButton(this, QStringLiteral("計算"), "cmd1");
     connect(b, &QPushButton::clicked, this, &VelocityFacilityScreen::calculateRequested);
+    clickOnEnter(b);
     return b;
 }
 

@@ -77,6 +77,7 @@ TEST(Kakikomi, DefaultFileLiesInTheWorkingDirectory)
 struct FailingTarget {
     const char *what;
     std::function<QString(const QTemporaryDir &)> path;
+    const char *reason; // the last line of the message
 };
 
 class KakikomiFailure : public ::testing::TestWithParam<FailingTarget> {};
@@ -88,17 +89,23 @@ TEST_P(KakikomiFailure, IsReportedAndChangesNothing)
     const bool existed = QFileInfo::exists(path);
     const ReportWriteResult r = Kakikomi(vpManningDirectNo(), path);
     EXPECT_FALSE(r.ok()) << GetParam().what;
-    EXPECT_TRUE(r.error.contains(QStringLiteral("書き込めませんでした"))) << r.error.toStdString();
+    EXPECT_TRUE(r.error.startsWith(QStringLiteral("計算書ファイルに書き込めませんでした。\n") +
+                                   QDir::toNativeSeparators(path) + QLatin1Char('\n')))
+        << r.error.toStdString();
+    EXPECT_TRUE(r.error.endsWith(QString::fromUtf8(GetParam().reason))) << r.error.toStdString();
     EXPECT_EQ(QFileInfo::exists(path), existed) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Report, KakikomiFailure,
     ::testing::Values(
-        FailingTarget{"a folder in the way", [](const QTemporaryDir &d) { return d.path(); }},
+        FailingTarget{"a folder in the way", [](const QTemporaryDir &d) { return d.path(); },
+                      "同じ名前のフォルダーがあります。"},
         FailingTarget{"a missing folder",
-                      [](const QTemporaryDir &d) { return d.filePath(QStringLiteral("no/Niruka.txt")); }},
-        FailingTarget{"a full disk", [](const QTemporaryDir &) { return QStringLiteral("/dev/full"); }}),
+                      [](const QTemporaryDir &d) { return d.filePath(QStringLiteral("no/Niruka.txt")); },
+                      "保存先のフォルダーがありません。"},
+        FailingTarget{"a full disk", [](const QTemporaryDir &) { return QStringLiteral("/dev/full"); },
+                      "ディスクの空き容量が足りません。"}),
     [](const ::testing::TestParamInfo<FailingTarget> &info) { return std::to_string(info.index); });
 
 // A name typed with a character the code page lacks is refused as a whole, not written half.
