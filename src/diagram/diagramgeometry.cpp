@@ -200,9 +200,12 @@ bool clipSegment(const QPointF &p, const QPointF &q, const QRectF &r, double &t0
     return true;
 }
 
-QPointF along(const QPointF &p, const QPointF &q, double t)
+// The point at t on p→q where the segment crosses the rectangle's edge; held on the rectangle, since with
+// far-away ends the arithmetic can land a hair beyond the edge.
+QPointF crossing(const QPointF &p, const QPointF &q, double t, const QRectF &r)
 {
-    return {p.x() + t * (q.x() - p.x()), p.y() + t * (q.y() - p.y())};
+    return {std::clamp(p.x() + t * (q.x() - p.x()), r.left(), r.right()),
+            std::clamp(p.y() + t * (q.y() - p.y()), r.top(), r.bottom())};
 }
 
 // The page widened by the clip margin: where the curves are cut.
@@ -236,9 +239,9 @@ std::vector<std::vector<QPointF>> clipPolyline(const std::vector<QPointF> &point
         // A point inside keeps its own coordinates; only a crossing is computed.
         if (t0 > 0 || part.empty()) {
             finishPart();
-            part.push_back(t0 > 0 ? along(p, q, t0) : p);
+            part.push_back(t0 > 0 ? crossing(p, q, t0, rect) : p);
         }
-        part.push_back(t1 < 1 ? along(p, q, t1) : q);
+        part.push_back(t1 < 1 ? crossing(p, q, t1, rect) : q);
         if (t1 < 1)
             finishPart();
     }
@@ -342,7 +345,9 @@ DiagramGeometry diagramGeometry(const DiagramSettings &s, DiagramTarget target)
     for (int i = 0; i < steps; ++i) {
         const double x = i / kStepsPerUnit;
         for (std::size_t k = 0; k < sizes.size(); ++k) {
-            if (const auto ak = curveAreaValue(s, sizes[k].innerDiameter, x, g.drawScale))
+            // A value whose point would overflow is a fault like the others.
+            const auto ak = curveAreaValue(s, sizes[k].innerDiameter, x, g.drawScale);
+            if (ak && std::isfinite(2 * *ak / family->divisor * g.drawScale))
                 area[k] = *ak;
         }
         // The point (x, 2 × Ak / divisor) is in surface coordinates; page units are drawScale times that.
