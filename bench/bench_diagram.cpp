@@ -84,9 +84,8 @@ void BM_SettingsFileDrawing(benchmark::State &state, const char *file, DiagramTa
 
 // The normal file first; the others have the same family, depth, formula and n.
 const char *const kSettingsFiles[] = {
-    "vu1-manning.gra",
-    "vu1-manning-tiny-intensity.gra",
-    "vu1-manning-tiny-runoff.gra",
+    "vu1-manning.gra", "vu1-manning-tiny-intensity.gra", "vu1-manning-tiny-runoff.gra",
+    "vu1-manning-fuzzed-runoff.gra", // the slowest settings file the fuzzer found
 };
 
 void registerSettingsFileDrawings()

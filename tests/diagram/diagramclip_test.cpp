@@ -164,7 +164,8 @@ TEST_P(TinyValueFile, DrawsTheFrameAndTheClimbUpTheAxis)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, TinyValueFile,
-                         ::testing::Values("vu1-manning-tiny-intensity.gra", "vu1-manning-tiny-runoff.gra"),
+                         ::testing::Values("vu1-manning-tiny-intensity.gra", "vu1-manning-tiny-runoff.gra",
+                                           "vu1-manning-fuzzed-runoff.gra"),
                          [](const auto &info) {
                              std::string n = info.param;
                              std::replace(n.begin(), n.end(), '-', '_');
