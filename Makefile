@@ -1,8 +1,8 @@
 # make        build into build/
 # make run    start the application
-# make test   every test (ctest), then the non-widget tests again under ASan/UBSan
+# make test   every test (ctest), the non-widget tests again under ASan/UBSan, the fuzz targets 20 s each
 # make bench  the benchmarks
-# make fuzz   libFuzzer on the project-file reader (clang)
+# make fuzz   libFuzzer on the file readers (clang)
 # make deb    the Debian package build/niruka_VERSION_ARCH.deb (CPack)
 BUILD     ?= build
 ASAN      ?= build-asan
@@ -27,6 +27,7 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	JOBS=$(JOBS) scripts/fuzz --if-clang --parallel 20
 
 # The code without widgets, again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
@@ -42,13 +43,11 @@ bench: deps
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; fi; \
 	done
 
-# libFuzzer on the project-file reader for FUZZ_SECONDS (clang only), seeded with the golden files.
+# libFuzzer on the project-file reader, the diagram settings reader (and its drawing) and the round trip
+# of both, FUZZ_SECONDS each (clang only), seeded with the golden files; built instrumented in build-fuzz/.
 FUZZ_SECONDS ?= 60
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIRUKA_WIDGETS=OFF >/dev/null
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_projectfile
-	mkdir -p build-fuzz/corpus && cp tests/data/docs/*.nrk build-fuzz/corpus/
-	build-fuzz/tests/fuzz/fuzz_projectfile -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus
+	JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
 
 # What cmake --install puts under /usr, as a .deb in $(BUILD)/.
 deb: build
@@ -58,4 +57,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(BENCHDIR)
+	rm -rf $(BUILD) $(ASAN) $(BENCHDIR) build-fuzz

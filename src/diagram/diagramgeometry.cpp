@@ -5,6 +5,7 @@
 #include "engine/sections.h"
 #include "model/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace niruka {
@@ -161,7 +162,92 @@ std::optional<double> finite(double v)
     return v;
 }
 
+constexpr double kFarCoordinate = 1e12;
+
+QPointF heldNear(const QPointF &p)
+{
+    return {std::clamp(p.x(), -kFarCoordinate, kFarCoordinate),
+            std::clamp(p.y(), -kFarCoordinate, kFarCoordinate)};
+}
+
+// Liang–Barsky: the parameters t0 ≤ t1 in [0, 1] of the part of p→q inside the rectangle, or false when
+// no part of the segment is inside.
+bool clipSegment(const QPointF &p, const QPointF &q, const QRectF &r, double &t0, double &t1)
+{
+    const double dx = q.x() - p.x();
+    const double dy = q.y() - p.y();
+    const double direction[4] = {-dx, dx, -dy, dy};
+    const double room[4] = {p.x() - r.left(), r.right() - p.x(), p.y() - r.top(), r.bottom() - p.y()};
+    t0 = 0;
+    t1 = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (direction[i] == 0) {
+            if (room[i] < 0)
+                return false; // parallel to this edge and beyond it
+            continue;
+        }
+        const double t = room[i] / direction[i];
+        if (direction[i] < 0) {
+            if (t > t1)
+                return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0)
+                return false;
+            t1 = std::min(t1, t);
+        }
+    }
+    return true;
+}
+
+// The point at t on p→q where the segment crosses the rectangle's edge; held on the rectangle, since with
+// far-away ends the arithmetic can land a hair beyond the edge.
+QPointF crossing(const QPointF &p, const QPointF &q, double t, const QRectF &r)
+{
+    return {std::clamp(p.x() + t * (q.x() - p.x()), r.left(), r.right()),
+            std::clamp(p.y() + t * (q.y() - p.y()), r.top(), r.bottom())};
+}
+
+// The page widened by the clip margin: where the curves are cut.
+QRectF curveClipRect()
+{
+    constexpr double margin = kCurveClipMargin;
+    return QRectF(QPointF(kPageLeft - margin, kPageTop - margin),
+                  QPointF(kPageRight + margin, kPageBottom + margin));
+}
+
 } // namespace
+
+std::vector<std::vector<QPointF>> clipPolyline(const std::vector<QPointF> &points, const QRectF &rect)
+{
+    std::vector<std::vector<QPointF>> parts;
+    std::vector<QPointF> part;
+    auto finishPart = [&parts, &part] {
+        if (part.size() >= 2)
+            parts.push_back(std::move(part));
+        part.clear();
+    };
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const QPointF p = heldNear(points[i - 1]);
+        const QPointF q = heldNear(points[i]);
+        double t0 = 0;
+        double t1 = 1;
+        if (!clipSegment(p, q, rect, t0, t1)) {
+            finishPart();
+            continue;
+        }
+        // A point inside keeps its own coordinates; only a crossing is computed.
+        if (t0 > 0 || part.empty()) {
+            finishPart();
+            part.push_back(t0 > 0 ? crossing(p, q, t0, rect) : p);
+        }
+        part.push_back(t1 < 1 ? crossing(p, q, t1, rect) : q);
+        if (t1 < 1)
+            finishPart();
+    }
+    finishPart();
+    return parts;
+}
 
 int gradientStepCount(DiagramTarget target) noexcept
 {
@@ -216,6 +302,22 @@ std::optional<double> curveAreaValue(const DiagramSettings &s, double innerDiame
     return divide(-(360 * a * *v), s.runoffCoeff * s.rainIntensity);
 }
 
+DiagramSettings diagramSettingsFromFields(int familyPosition, int depthPosition, bool manning, bool kutter,
+                                          QStringView roughness, QStringView runoff, QStringView intensity)
+{
+    DiagramSettings s;
+    s.roughness = parseLeadingNumber(roughness);
+    s.runoffCoeff = parseLeadingNumber(runoff);
+    s.rainIntensity = parseLeadingNumber(intensity);
+    if (kutter)
+        s.formula = VelocityFormula::Kutter;
+    else if (manning)
+        s.formula = VelocityFormula::Manning;
+    s.familyPosition = familyPosition;
+    s.depthPosition = depthPosition;
+    return s;
+}
+
 DiagramGeometry emptyDiagramGeometry(DiagramTarget target, int familyPosition)
 {
     return frameGeometry(target, familyPosition);
@@ -235,7 +337,7 @@ DiagramGeometry diagramGeometry(const DiagramSettings &s, DiagramTarget target)
     const std::vector<FamilySize> sizes = familySizes(*family);
     const int steps = gradientStepCount(target);
     for (const FamilySize &size : sizes) {
-        DiagramCurve curve{size.nominalSize, size.colour, {}};
+        DiagramCurve curve{size.nominalSize, size.colour, {}, {}};
         curve.points.reserve(static_cast<std::size_t>(steps));
         g.curves.push_back(std::move(curve));
     }
@@ -243,7 +345,9 @@ DiagramGeometry diagramGeometry(const DiagramSettings &s, DiagramTarget target)
     for (int i = 0; i < steps; ++i) {
         const double x = i / kStepsPerUnit;
         for (std::size_t k = 0; k < sizes.size(); ++k) {
-            if (const auto ak = curveAreaValue(s, sizes[k].innerDiameter, x, g.drawScale))
+            // A value whose point would overflow is a fault like the others.
+            const auto ak = curveAreaValue(s, sizes[k].innerDiameter, x, g.drawScale);
+            if (ak && std::isfinite(2 * *ak / family->divisor * g.drawScale))
                 area[k] = *ak;
         }
         // The point (x, 2 × Ak / divisor) is in surface coordinates; page units are drawScale times that.
@@ -252,6 +356,8 @@ DiagramGeometry diagramGeometry(const DiagramSettings &s, DiagramTarget target)
             g.curves[k].points.emplace_back(x * g.drawScale, y * g.drawScale);
         }
     }
+    for (DiagramCurve &curve : g.curves)
+        curve.visible = clipPolyline(curve.points, curveClipRect());
     addSizeLegend(g, sizes);
     return g;
 }

@@ -7,7 +7,9 @@
 #include "engine/types.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
@@ -30,6 +32,12 @@ inline constexpr double kPageLeft = -0.18 * 25.0; // page x of the left edge
 inline constexpr double kPageTop = -0.9 * 60.0;   // page y of the top edge
 inline constexpr double kPlotWidth = 0.8 * 25.0;
 inline constexpr double kPlotHeight = 0.834 * 60.0;
+// The page rectangle in page units.
+inline constexpr double kPageRight = kPageLeft + kPageWidth;
+inline constexpr double kPageBottom = kPageTop + kPageHeight;
+// The curves are cut this far beyond the page edges (page units, about 5 mm on paper, far more than half
+// the widest pen), so the pen's round cap at a cut end, and whatever was dropped, never shows on the page.
+inline constexpr double kCurveClipMargin = 1.0;
 
 // The inputs of one drawing.
 struct DiagramSettings {
@@ -40,6 +48,11 @@ struct DiagramSettings {
     int familyPosition = -1;                // position in the family list; a separator or -1 draws no family
     int depthPosition = -1; // position in the 15-line effective-depth list; gives the fill code
 };
+
+// The settings the diagram window holds once a settings file's values are in its fields: n, C and I by
+// their leading number, Kutter when both formula marks are set (the window's options are a pair).
+DiagramSettings diagramSettingsFromFields(int familyPosition, int depthPosition, bool manning, bool kutter,
+                                          QStringView roughness, QStringView runoff, QStringView intensity);
 
 enum class LineStyle { Solid, Dotted };
 
@@ -65,6 +78,9 @@ struct DiagramCurve {
     int nominalSize = 0;
     int colour = 0;
     std::vector<QPointF> points; // one per gradient step, in page units
+    // What the painter draws: the parts of the polyline through `points` on the page widened by
+    // kCurveClipMargin, cut where they leave it (clipPolyline). A curve far beyond the page costs nothing.
+    std::vector<std::vector<QPointF>> visible;
 };
 
 struct SizeLegendRow {
@@ -91,6 +107,12 @@ DiagramGeometry emptyDiagramGeometry(DiagramTarget target, int familyPosition);
 // The whole drawing. Arithmetic faults at a step (no section, n = 0, C × I = 0, …) keep that size's
 // previous value, so the drawing always completes and never holds NaN or infinity.
 DiagramGeometry diagramGeometry(const DiagramSettings &settings, DiagramTarget target);
+
+// The parts of the open polyline through `points` inside `rect` (its edges included), in order, each an
+// open polyline that starts or ends on the edge where the line crosses it; segments wholly outside are
+// dropped. Points inside keep their coordinates. Coordinates beyond ±1e12 are held there first, far beyond
+// any page, so the arithmetic stays finite.
+std::vector<std::vector<QPointF>> clipPolyline(const std::vector<QPointF> &points, const QRectF &rect);
 
 // The number of gradient steps evaluated per size: x = 0, 0.01, … while x ≤ 20 / drawScale.
 int gradientStepCount(DiagramTarget target) noexcept;

@@ -138,7 +138,8 @@ void paintDiagram(QPainter &painter, const DiagramGeometry &g, const DiagramSurf
     for (const DiagramText &t : g.settingsLegend)
         drawText(painter, t, map, surface);
 
-    // Consecutive gradient steps are joined, so a curve stays closed where it rises steeply.
+    // Consecutive gradient steps are joined, so a curve stays closed where it rises steeply. Only the parts
+    // on the page are drawn: a device crawls along a wide pen's outline even where nothing shows.
     QPolygonF polyline;
     for (const DiagramCurve &curve : g.curves) {
         QPen pen(paletteColour(curve.colour));
@@ -146,11 +147,13 @@ void paintDiagram(QPainter &painter, const DiagramGeometry &g, const DiagramSurf
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
-        polyline.clear();
-        polyline.reserve(static_cast<qsizetype>(curve.points.size()));
-        for (const QPointF &p : curve.points)
-            polyline.append(map(p));
-        painter.drawPolyline(polyline);
+        for (const std::vector<QPointF> &part : curve.visible) {
+            polyline.clear();
+            polyline.reserve(static_cast<qsizetype>(part.size()));
+            for (const QPointF &p : part)
+                polyline.append(map(p));
+            painter.drawPolyline(polyline);
+        }
     }
     for (const SizeLegendRow &row : g.sizeLegend) {
         drawLines(painter, {row.line}, map, surface);

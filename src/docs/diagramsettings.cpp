@@ -1,5 +1,6 @@
 #include "docs/diagramsettings.h"
 
+#include "docs/projectfile.h"
 #include "model/cp932codec.h"
 #include "model/writefailure.h"
 
@@ -110,7 +111,10 @@ QStringList diagramSettingsLines(const DiagramSettingsRecord &record)
     return lines;
 }
 
-DiagramReadResult readDiagramSettingsLines(const QStringList &lines)
+namespace {
+
+// Reads the record from its lines; a line whose bytes did not convert (`undecodable`) is not read.
+DiagramReadResult readLines(const QStringList &lines, const QList<bool> *undecodable)
 {
     DiagramReadResult result;
     int index = 0;
@@ -122,6 +126,11 @@ DiagramReadResult readDiagramSettingsLines(const QStringList &lines)
         }
         const QString &line = lines[index];
         bool ok = false;
+        if (undecodable && index < undecodable->size() && undecodable->at(index)) {
+            result.status = DiagramReadStatus::Damaged;
+            ++index;
+            continue;
+        }
         switch (f.form) {
         case Form::Integer: {
             const int value = line.trimmed().toInt(&ok);
@@ -151,6 +160,13 @@ DiagramReadResult readDiagramSettingsLines(const QStringList &lines)
     return result;
 }
 
+} // namespace
+
+DiagramReadResult readDiagramSettingsLines(const QStringList &lines)
+{
+    return readLines(lines, nullptr);
+}
+
 QByteArray encodeDiagramSettings(const DiagramSettingsRecord &record, QString *error)
 {
     const Cp932Encoded encoded = encodeCp932Lines(diagramSettingsLines(record));
@@ -169,11 +185,11 @@ DiagramReadResult decodeDiagramSettings(const QByteArray &bytes)
         result.status = DiagramReadStatus::TooLarge;
         return result;
     }
-    const Cp932DecodedLines decoded = decodeCp932Lines(bytes);
-    DiagramReadResult result = readDiagramSettingsLines(decoded.lines);
-    if (!decoded.ok() && result.status != DiagramReadStatus::Damaged)
-        result.status = DiagramReadStatus::Damaged;
-    return result;
+    // Split on the bytes and decoded line by line, as a project file is, so that bytes outside the code page
+    // spoil only their own line, which is then not read: a text never comes back holding replacement
+    // characters that no save could write again.
+    const ProjectFileLines file = splitProjectBytes(bytes);
+    return readLines(file.lines, &file.undecodable);
 }
 
 QString saveDiagramSettingsFile(const QString &path, const DiagramSettingsRecord &record)

@@ -19,6 +19,7 @@ struct DiagramSettingsRecord {
     QString roughnessText;   // n as typed
     QString runoffText;      // C as typed
     QString intensityText;   // I as typed
+    bool operator==(const DiagramSettingsRecord &) const = default;
 };
 
 inline constexpr int kDiagramSettingsLines = 7;

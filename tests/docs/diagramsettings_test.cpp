@@ -71,9 +71,27 @@ DiagramSettingsRecord separatorsNoFormula()
     return r;
 }
 
+// VU φ65-250, 水深８割, Manning, n 0.013, C 0.9, I 100, and the same with I or C tiny.
+DiagramSettingsRecord vu1Manning(const char *runoff, const char *intensity)
+{
+    DiagramSettingsRecord r;
+    r.familyPosition = 2;
+    r.depthPosition = 5;
+    r.manning = true;
+    r.roughnessText = QStringLiteral("0.013");
+    r.runoffText = QString::fromLatin1(runoff);
+    r.intensityText = QString::fromLatin1(intensity);
+    return r;
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, DiagramSettingsGolden,
                          ::testing::Values(GoldenCase{"vu2-kutter.gra", vu2Kutter()},
-                                           GoldenCase{"separators-no-formula.gra", separatorsNoFormula()}));
+                                           GoldenCase{"separators-no-formula.gra", separatorsNoFormula()},
+                                           GoldenCase{"vu1-manning.gra", vu1Manning("0.9", "100")},
+                                           GoldenCase{"vu1-manning-tiny-intensity.gra",
+                                                      vu1Manning("0.9", "0.0001")},
+                                           GoldenCase{"vu1-manning-tiny-runoff.gra",
+                                                      vu1Manning("0.00000000000000000001", "100")}));
 
 TEST(DiagramSettingsFile, RoundTripThroughTheDisk)
 {
@@ -170,6 +188,25 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(n.begin(), n.end(), ' ', '_');
         return n;
     });
+
+// Bytes outside the code page spoil only their own line, which is not read: no text comes back holding
+// replacement characters, so whatever was restored can be saved again.
+TEST(DiagramSettingsFile, BytesOutsideTheCodePageLeaveTheirLineUnread)
+{
+    for (int line = 0; line < kDiagramSettingsLines; ++line) {
+        QList<QByteArray> lines = golden("vu2-kutter.gra").split('\n');
+        lines[line].insert(0, "\x85\x40"); // no character of code page 932
+        const DiagramReadResult read = decodeDiagramSettings(lines.join('\n'));
+        EXPECT_EQ(read.status, DiagramReadStatus::Damaged) << line;
+        for (int i = 0; i < kDiagramSettingsLines; ++i)
+            EXPECT_EQ(read.read[static_cast<std::size_t>(i)], i != line)
+                << "line " << line << ", field " << i;
+        QString error;
+        const DiagramReadResult again = decodeDiagramSettings(encodeDiagramSettings(read.record, &error));
+        EXPECT_TRUE(error.isEmpty()) << line << ": " << error.toStdString();
+        EXPECT_EQ(again.record, read.record) << line;
+    }
+}
 
 TEST(DiagramSettingsFile, UnwritableTextLeavesTheOldFile)
 {
