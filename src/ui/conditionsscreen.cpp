@@ -421,6 +421,8 @@ ConditionsEntries ConditionsScreen::entries() const
         e.formula = VelocityFormula::Manning;
     else if (m_kutter->isChecked())
         e.formula = VelocityFormula::Kutter;
+    e.runoffWeighted = m_optCWeighted->isChecked();
+    e.intensityComputed = m_optICalc->isChecked();
     return e;
 }
 

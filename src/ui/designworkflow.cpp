@@ -85,6 +85,8 @@ void copyConditions(DesignCase &d, const ConditionsEntries &c)
         d.allowanceRate = num(c.allowanceRate);
     d.facilityKind = c.kind;
     d.velocityFormula = c.formula;
+    d.runoffMode = c.runoffWeighted ? RunoffMode::WeightedAverage : RunoffMode::Direct;
+    d.intensityMode = c.intensityComputed ? IntensityMode::Computed : IntensityMode::Direct;
 }
 
 // Tests 1–5, shared by every facility screen.

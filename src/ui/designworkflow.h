@@ -46,6 +46,8 @@ struct ConditionsEntries {
     QString allowanceRate;    // txt1, "％増し"
     std::optional<FacilityKind> kind;
     std::optional<VelocityFormula> formula;
+    bool runoffWeighted = false;    // opt6: C and A from the weighted average of the runoff screen
+    bool intensityComputed = false; // opt4: I from the intensity screen
 };
 
 struct PipeEntries {                          // also the U-trough

@@ -55,6 +55,22 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), 
     connect(&frame, &MainFrame::closeRunoffScreenRequested, this, &AuxiliaryCalculators::discardRunoff);
     connect(&frame, &MainFrame::closeIntensityScreenRequested, this, &AuxiliaryCalculators::discardIntensity);
     connect(&frame, &MainFrame::designScreensClosing, this, &AuxiliaryCalculators::unloadAll);
+    frame.setCalculatorEntries([this] { return calculatorEntries(); });
+}
+
+CalculatorEntries AuxiliaryCalculators::calculatorEntries()
+{
+    CalculatorEntries e;
+    if (m_intensity) {
+        e.intensity = &m_intensity->state();
+        e.river = m_intensity->riverForm();
+    }
+    if (m_runoff) {
+        m_runoffRows = m_runoff->rows();
+        e.runoff = &m_runoffRows;
+    }
+    e.velocity = [this](VelocityFacility &facility) { return m_velocity->computeInto(facility); };
+    return e;
 }
 
 RunoffScreen *AuxiliaryCalculators::runoffScreen()

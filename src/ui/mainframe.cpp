@@ -365,13 +365,9 @@ void MainFrame::FileNew()
     m_conditions->prepareNew(); // options, looks, and the first facility kind
     m_conditions->focusField("txt_c");
     m_fileName.clear();
-    action("Men_FSav")->setEnabled(false);
-    action("Men_FOvw")->setEnabled(false);
-    action("Men_FImg")->setEnabled(false);
-    action("Men_FPrn")->setEnabled(false);
-    toolbarButton(3)->setEnabled(false);
-    toolbarButton(5)->setEnabled(false);
-    toolbarButton(6)->setEnabled(false);
+    // Every save, print and write command: a new design has no result ("書き込み" included, which would
+    // otherwise write a report of nothing).
+    applyFileCommands(fileCommandsAllOff());
     statusMessage(conditionsHint());
     m_toolBar->setVisible(true);
     statusBar()->setVisible(true);
@@ -399,7 +395,30 @@ void MainFrame::Tojiru()
     closeResult();
     closeSubWindowOf(m_polygon);
     emit designScreensClosing();
+    resetDesign();
     m_design.velocityFacility.screenGroup = 0;
+}
+
+void MainFrame::resetDesign()
+{
+    m_design = designKeepingLifetimeValues(m_design);
+    m_shownResult = DesignCase{};
+}
+
+std::optional<Refusal> MainFrame::checkDesign(const FacilityRules &facilityRules, CheckMode mode)
+{
+    DesignCase next = designKeepingLifetimeValues(m_design);
+    const ConditionsEntries conditions = conditionsEntries();
+    std::optional<Refusal> refusal = facilityRules(next, conditions);
+    if (!refusal)
+        refusal = deriveCalculatorValues(
+            next, conditions, m_calculatorEntries ? m_calculatorEntries() : CalculatorEntries{}, mode);
+    if (refusal) {
+        closeResult();
+        return refusal;
+    }
+    m_design = next;
+    return std::nullopt;
 }
 
 void MainFrame::selectFacilityKind(FacilityKind kind)
@@ -495,20 +514,20 @@ void MainFrame::showResult()
     statusMessage(view.status);
     if (view.exceeds)
         platform().beep();
-    toolbarButton(3)->setEnabled(!m_fileName.isEmpty());
-    toolbarButton(5)->setEnabled(true);
-    toolbarButton(6)->setEnabled(true);
+    applyFileCommands(fileCommandsOnMenuOpen(true, !m_fileName.isEmpty()));
+}
+
+bool MainFrame::resultShown() const
+{
+    return m_result && m_design.hasResult();
 }
 
 void MainFrame::closeResult()
 {
-    if (!m_result)
-        return;
-    closeSubWindowOf(m_result);
+    if (m_result)
+        closeSubWindowOf(m_result);
     m_design.result.capacity = 0.0;
-    toolbarButton(3)->setEnabled(false);
-    toolbarButton(5)->setEnabled(false);
-    toolbarButton(6)->setEnabled(false);
+    applyFileCommands(fileCommandsAllOff());
 }
 
 // --- commands ------------------------------------------------------------------------------------------

@@ -919,6 +919,14 @@ private slots:
         const CircularForm circBack = frame().circularPipeScreen()->form();
         QCOMPARE(circBack.txt_m, circ.txt_m);
         QCOMPARE(circBack.cbo1, 0);
+        // An I marked as computed with no intensity calculation behind it gives no value to check.
+        const std::optional<Refusal> undefined = frame().facilityScreen()->applyRules();
+        QVERIFY(undefined);
+        QCOMPARE(undefined->message, QStringLiteral("降雨強度式を選択してください。"));
+        cf.opt3 = true;
+        cf.opt4 = false;
+        conditions()->setForm(cf);
+        QCOMPARE(frame().circularPipeScreen()->form().txt_m, circ.txt_m);
         // The set-up steps rebuild the design silently; the result screen then shows the stored texts.
         QVERIFY(!frame().facilityScreen()->applyRules());
         QVERIFY(m_fake->messages.isEmpty());
