@@ -47,8 +47,10 @@ void check(QWidget *screen, const char *option)
 AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), m_frame(frame)
 {
     m_velocity = new VelocityCalculator(frame.design(), this);
-    m_velocity->setScreenHost(
-        [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
+    m_velocity->setScreenHost([this](QWidget *screen, int left, int top) {
+        m_frame.closeResultOnEntryChange(screen);
+        m_frame.addScreen(screen, left, top);
+    });
     connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
     frame.setCommandHandler("Command4", [this] { openRunoff(); });
     frame.setCommandHandler("Command2", [this] { openIntensity(); });
@@ -80,6 +82,7 @@ RunoffScreen *AuxiliaryCalculators::runoffScreen()
         connect(m_runoff, &RunoffScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
         connect(m_runoff, &RunoffScreen::runoffConfirmed, this, &AuxiliaryCalculators::onRunoffConfirmed);
         connect(m_runoff, &RunoffScreen::runoffCancelled, this, &AuxiliaryCalculators::onRunoffCancelled);
+        m_frame.closeResultOnEntryChange(m_runoff);
         m_frame.addScreen(m_runoff, 0, 0);
         hideScreen(m_runoff);
     }
@@ -96,6 +99,8 @@ IntensityScreen *AuxiliaryCalculators::intensityScreen()
         connect(m_intensity, &IntensityScreen::intensityCancelled, this,
                 &AuxiliaryCalculators::onIntensityCancelled);
         connectVelocityCalculator(m_intensity, m_velocity);
+        m_frame.closeResultOnEntryChange(m_intensity);
+        connect(m_intensity, &IntensityScreen::entriesChanged, &m_frame, &MainFrame::closeResult);
         m_frame.addScreen(m_intensity, 0, 0);
         hideScreen(m_intensity);
     }

@@ -378,6 +378,7 @@ ConditionsScreen *MainFrame::openConditionsScreen()
     if (!m_conditions) {
         m_conditions = new ConditionsScreen(*this);
         m_design.conditionsOpen = 1;
+        closeResultOnEntryChange(m_conditions);
         addDesignScreen(m_conditions, 0, 0);
     }
     return m_conditions;
@@ -448,22 +449,32 @@ void MainFrame::selectFacilityKind(FacilityKind kind)
         if (!m_pipe) {
             m_pipe = new PipeScreen(*this);
             m_pipe->fillSeries(kind);
+            closeResultOnEntryChange(m_pipe);
             addDesignScreen(m_pipe, kFacilityLeft, 0);
         } else {
             m_pipe->fillSeries(kind);
         }
         break;
     case FacilityScreenId::Circular:
-        if (!m_circular)
-            addDesignScreen(m_circular = new CircularPipeScreen(*this), kFacilityLeft, 0);
+        if (!m_circular) {
+            m_circular = new CircularPipeScreen(*this);
+            closeResultOnEntryChange(m_circular);
+            addDesignScreen(m_circular, kFacilityLeft, 0);
+        }
         break;
     case FacilityScreenId::Ditch:
-        if (!m_ditch)
-            addDesignScreen(m_ditch = new DitchScreen(*this), kFacilityLeft, 0);
+        if (!m_ditch) {
+            m_ditch = new DitchScreen(*this);
+            closeResultOnEntryChange(m_ditch);
+            addDesignScreen(m_ditch, kFacilityLeft, 0);
+        }
         break;
     case FacilityScreenId::Polygon:
-        if (!m_polygon)
-            addDesignScreen(m_polygon = new PolygonDitchScreen(*this), kFacilityLeft, 0);
+        if (!m_polygon) {
+            m_polygon = new PolygonDitchScreen(*this);
+            closeResultOnEntryChange(m_polygon);
+            addDesignScreen(m_polygon, kFacilityLeft, 0);
+        }
         break;
     case FacilityScreenId::None:
         break;
@@ -517,6 +528,11 @@ void MainFrame::showResult()
     applyFileCommands(fileCommandsOnMenuOpen(true, !m_fileName.isEmpty()));
 }
 
+void MainFrame::closeResultOnEntryChange(QWidget *screen)
+{
+    onEntryChange(screen, [this] { closeResult(); });
+}
+
 bool MainFrame::resultShown() const
 {
     return m_result && m_design.hasResult();
@@ -524,8 +540,11 @@ bool MainFrame::resultShown() const
 
 void MainFrame::closeResult()
 {
-    if (m_result)
-        closeSubWindowOf(m_result);
+    // Taken out first: closing the sub-window moves the focus, which can end the result again.
+    if (ResultScreen *result = m_result.data()) {
+        m_result = nullptr;
+        closeSubWindowOf(result);
+    }
     m_design.result.capacity = 0.0;
     applyFileCommands(fileCommandsAllOff());
 }

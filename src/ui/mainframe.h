@@ -116,6 +116,8 @@ public:
     void closeResult();
     // Whether the commands that print or save the result may run: a result is present and shown.
     bool resultShown() const;
+    // A result is the check of the entries on the screens: any change of an entry of `screen` ends it.
+    void closeResultOnEntryChange(QWidget *screen);
     // Shows a refusal: the "エラーメッセージ" box, then the focus on the field named.
     void refuse(const Refusal &refusal, QWidget *facilityScreen);
     // The entries of the conditions screen (empty when it is not open).
