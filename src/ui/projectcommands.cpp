@@ -234,8 +234,11 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
 
     // One check of everything restored, the calculators' values included (so the check sees the C and A
     // that the runoff screen handed back). Only a check that passes gives a result, shows the stored
-    // texts and offers saving, printing and writing.
-    if (facility) {
+    // texts and offers saving, printing and writing. A file read only in part gives none: its screens
+    // hold defaults where the file was cut off or damaged, so a result would not be the file's.
+    if (read.status != ProjectReadStatus::Complete) {
+        // The reader's message says why.
+    } else if (facility) {
         m_lastRefusal = facility->applyRules(CheckMode::Restore);
     } else {
         // No facility kind chosen, so no screen to press 計算 on: the conditions tests that every
@@ -246,7 +249,7 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
             m_lastRefusal = Refusal{QStringLiteral("施設の種類を選択してください。"),
                                     FocusTarget{FieldOwner::Conditions, QStringLiteral("lst_s")}};
     }
-    if (!m_lastRefusal) {
+    if (read.status == ProjectReadStatus::Complete && !m_lastRefusal) {
         m_frame.showResult();
         if (ResultScreen *result = m_frame.resultScreen()) {
             record.result = result->form();
