@@ -547,6 +547,9 @@ void MainFrame::closeResult()
     }
     m_design.result.capacity = 0.0;
     applyFileCommands(fileCommandsAllOff());
+    // No verdict stays without its result (a click then shows its own note).
+    if (isVerdictText(statusText()))
+        statusMessage(conditionsHint());
 }
 
 // --- commands ------------------------------------------------------------------------------------------

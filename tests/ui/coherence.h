@@ -5,6 +5,7 @@
 // now. checkCoherence() returns what is wrong, or an empty text.
 
 #include "report/reportcomposer.h"
+#include "ui/designworkflow.h"
 #include "ui/mainframe.h"
 #include "ui/projectcommands.h"
 #include "ui/workspace.h"
@@ -48,9 +49,11 @@ inline Interval times(Interval a, Interval b)
     return {*std::min_element(c, c + 4), *std::max_element(c, c + 4)};
 }
 
-inline Interval over(Interval a, Interval b) // b > 0
+// a / b for a positive b; a printed divisor that may be 0 ("0.0" for an I of 0.013) bounds nothing above.
+inline Interval over(Interval a, Interval b)
 {
-    return times(a, Interval{1.0 / b.hi, 1.0 / b.lo});
+    const double tiny = 1e-300;
+    return times(a, Interval{1.0 / std::max(b.hi, tiny), 1.0 / std::max(b.lo, tiny)});
 }
 
 inline Interval of(const Printed &p)
@@ -255,6 +258,8 @@ inline QStringList reportOfFreshWindow(const QString &path, bool *split, QString
 inline QString checkCoherence(MainFrame &frame, Workspace &workspace, const QString &scratchFile,
                               int *reportsChecked = nullptr)
 {
+    if (!resultOnScreen(frame) && isVerdictText(frame.statusText()))
+        return QStringLiteral("the status bar shows a verdict without a result: ") + frame.statusText();
     if (!offersResult(frame))
         return {};
     if (!resultOnScreen(frame))
