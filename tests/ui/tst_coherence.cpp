@@ -7,13 +7,19 @@
 #include "quietmessages.h"
 #include "report/reportcomposer.h"
 #include "ui/conditionsscreen.h"
+#include "ui/designcheck.h"
 #include "ui/designworkflow.h"
+#include "ui/intensityscreen.h"
+#include "ui/intensitywiring.h"
 #include "ui/mainframe.h"
 #include "ui/pipescreen.h"
 #include "ui/projectcommands.h"
+#include "ui/runoffscreen.h"
+#include "ui/velocitycalculator.h"
 #include "ui/workspace.h"
 #include "widgetlookup.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -61,8 +67,11 @@ void typeInto(QLineEdit *field, const QString &text)
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    if (!text.isEmpty())
+    // Qt Test types ASCII only; a Japanese text arrives as an input method would commit it.
+    if (!text.isEmpty() && text.toLatin1() == text.toUtf8())
         QTest::keyClicks(field, text);
+    else
+        field->insert(text);
     QCOMPARE(field->text(), text);
 }
 
@@ -87,6 +96,64 @@ void checkVp100(App &app)
     QCOMPARE(test::child<QComboBox>(pipe, QStringLiteral("cbo1"))->currentText(), QStringLiteral("水深８割"));
     QTest::mouseClick(test::child<QPushButton>(pipe, QStringLiteral("cmd1")), Qt::LeftButton);
     QVERIFY(app.frame.resultScreen());
+}
+
+void click(QWidget *screen, const char *name)
+{
+    auto *b = test::child<QAbstractButton>(screen, QString::fromLatin1(name));
+    QVERIFY(b);
+    if (qobject_cast<QPushButton *>(b))
+        QTest::mouseClick(b, Qt::LeftButton);
+    else
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+// 新規作成 with C 0.5, A 10000 (unless taken from the runoff screen), マニング公式 and VP φ100 at x 10.
+void enterVp100WithoutI(App &app)
+{
+    app.frame.action("Men_FNew")->trigger();
+    ConditionsScreen *c = app.frame.conditionsScreen();
+    typeInto(field(c, "txt_c"), QStringLiteral("0.5"));
+    typeInto(field(c, "txt_a"), QStringLiteral("10000"));
+    click(c, "opt1");
+    test::child<QListWidget>(app.frame.pipeScreen(), QStringLiteral("lst_pu"))->setCurrentRow(2);
+    typeInto(field(app.frame.pipeScreen(), "txt1"), QStringLiteral("10"));
+}
+
+void calculate(App &app)
+{
+    click(app.frame.pipeScreen(), "cmd1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// I by formula ① (a 5000, b 40) on the intensity screen, with t entered or, with `velocity`, t = t1 + t2
+// and t2 from the velocity calculator's VP φ100 at x 20.
+void intensityByFormula(App &app, bool velocity)
+{
+    click(app.frame.conditionsScreen(), "Command2");
+    IntensityScreen *in = app.workspace->calculators().existingIntensityScreen();
+    QVERIFY(in && in->isVisible());
+    click(in, "opt1");
+    typeInto(field(in, "txt1"), QStringLiteral("5000"));
+    typeInto(field(in, "txt2"), QStringLiteral("40"));
+    if (!velocity) {
+        click(in, "Option3");
+        typeInto(field(in, "txt8"), QStringLiteral("10"));
+    } else {
+        click(in, "Option4");
+        click(in, "Option1");
+        typeInto(field(in, "txt3"), QStringLiteral("7"));
+        click(in, "Option6");
+        typeInto(field(in, "txt4"), QStringLiteral("300"));
+        click(in, "Option8");
+        VelocityCalculator *calc = app.workspace->calculators().velocityCalculator();
+        click(calc->selectScreen(), "opt1");
+        typeInto(field(calc->pipeScreen(), "txt1"), QStringLiteral("20"));
+        click(calc->pipeScreen(), "cmd1");
+        QVERIFY(!field(in, "txt5")->text().isEmpty());
+    }
+    click(in, "cmd1");
+    QVERIFY(!in->isVisible());
 }
 
 bool isVerdict(const QString &status)
@@ -182,6 +249,61 @@ private slots:
         QCOMPARE(app.frame.design().intensity.intensityFormula, 0);
         const QString rule = app.coherence();
         QVERIFY2(rule.isEmpty(), qPrintable(rule));
+    }
+
+    // A value handed from a calculator must still be what that calculator gives when 計算 checks it, or
+    // the report would print a derivation that does not lead to the value checked.
+    void handedBackValuesMustStillAgree_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("C typed over the weighted average") << 0 << runoffDisagreesText();
+        QTest::newRow("intensity constants changed, then キャンセル") << 1 << intensityDisagreesText();
+        QTest::newRow("velocity calculator changed, not computed") << 2 << velocityDisagreesText();
+    }
+    void handedBackValuesMustStillAgree()
+    {
+        QFETCH(int, change);
+        QFETCH(QString, message);
+        App app;
+        enterVp100WithoutI(app);
+        if (change == 0) {
+            click(app.frame.conditionsScreen(), "Command4");
+            QWidget *r = app.workspace->calculators().existingRunoffScreen();
+            typeInto(field(r, "txt_t1"), QStringLiteral("屋根"));
+            typeInto(field(r, "txt_c1"), QStringLiteral("0.9"));
+            typeInto(field(r, "txt_a1"), QStringLiteral("600"));
+            typeInto(field(r, "txt_t2"), QStringLiteral("庭"));
+            typeInto(field(r, "txt_c2"), QStringLiteral("0.3"));
+            typeInto(field(r, "txt_a2"), QStringLiteral("400"));
+            click(r, "cmd1");
+            typeInto(field(app.frame.conditionsScreen(), "txt_i"), QStringLiteral("100"));
+        } else {
+            intensityByFormula(app, change == 2);
+        }
+        calculate(app);
+        QVERIFY2(app.frame.resultScreen(), qPrintable(app.fake.lastMessageText()));
+        QVERIFY(test::checkCoherence(app.frame, *app.workspace, app.scratch()).isEmpty());
+
+        IntensityScreen *in = app.workspace->calculators().existingIntensityScreen();
+        if (change == 0) {
+            typeInto(field(app.frame.conditionsScreen(), "txt_c"), QStringLiteral("0.9"));
+        } else if (change == 1) {
+            click(app.frame.conditionsScreen(), "Command2");
+            typeInto(field(in, "txt1"), QStringLiteral("6000"));
+            click(in, "cmd2");
+        } else {
+            click(app.frame.conditionsScreen(), "Command2");
+            click(in, "Option8");
+            VelocityCalculator *calc = app.workspace->calculators().velocityCalculator();
+            typeInto(field(calc->pipeScreen(), "txt1"), QStringLiteral("30"));
+            click(in, "cmd1");
+        }
+        QVERIFY(!app.frame.resultScreen());
+        calculate(app);
+        QCOMPARE(app.fake.lastMessageText(), message);
+        QVERIFY(!app.frame.resultScreen());
+        QVERIFY(!test::offersResult(app.frame));
     }
 
     // What outlives a design on purpose: the three numbers the inflow-time calculation keeps. They reach
