@@ -236,27 +236,27 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
     // that the runoff screen handed back). Only a check that passes gives a result, shows the stored
     // texts and offers saving, printing and writing. A file read only in part gives none: its screens
     // hold defaults where the file was cut off or damaged, so a result would not be the file's.
-    if (read.status != ProjectReadStatus::Complete) {
-        // The reader's message says why.
-    } else if (facility) {
-        m_lastRefusal = facility->applyRules(CheckMode::Restore);
-    } else {
-        // No facility kind chosen, so no screen to press 計算 on: the conditions tests that every
-        // facility screen runs first give the refusal.
-        DesignCase scratch;
-        m_lastRefusal = calculatePipe(scratch, m_frame.conditionsEntries(), PipeEntries{});
-        if (!m_lastRefusal)
-            m_lastRefusal = Refusal{QStringLiteral("施設の種類を選択してください。"),
-                                    FocusTarget{FieldOwner::Conditions, QStringLiteral("lst_s")}};
-    }
-    if (read.status == ProjectReadStatus::Complete && !m_lastRefusal) {
-        m_frame.showResult();
-        if (ResultScreen *result = m_frame.resultScreen()) {
-            record.result = result->form();
-            reread();
-            result->setForm(record.result);
+    if (read.status == ProjectReadStatus::Complete) {
+        if (facility) {
+            m_lastRefusal = facility->applyRules(CheckMode::Restore);
+        } else {
+            // No facility kind chosen, so no screen to press 計算 on: the conditions tests that every
+            // facility screen runs first give the refusal.
+            DesignCase scratch;
+            m_lastRefusal = calculatePipe(scratch, m_frame.conditionsEntries(), PipeEntries{});
+            if (!m_lastRefusal)
+                m_lastRefusal = Refusal{QStringLiteral("施設の種類を選択してください。"),
+                                        FocusTarget{FieldOwner::Conditions, QStringLiteral("lst_s")}};
         }
-        m_frame.applyFileCommands(fileCommandsOnMenuOpen(true, true));
+        if (!m_lastRefusal) {
+            m_frame.showResult();
+            if (ResultScreen *result = m_frame.resultScreen()) {
+                record.result = result->form();
+                reread();
+                result->setForm(record.result);
+            }
+            m_frame.applyFileCommands(fileCommandsOnMenuOpen(true, true));
+        }
     }
 
     m_frame.toolBar()->setVisible(true);
