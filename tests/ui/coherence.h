@@ -175,12 +175,12 @@ inline QString reportAgreesWithItself(const QStringList &lines)
     if ((sign == u"<"_s) != (verdict == u"O.K"_s))
         return QStringLiteral("the verdict contradicts its sign");
     Printed left, right;
-    double k = 1.0;
+    Printed k{1.0, 0.0};
     if (withK) {
-        k = (*withK)[0].value;
+        k = (*withK)[0];
         left = (*withK)[1];
         right = (*withK)[3];
-        if (!agrees(left, times(Interval{k, k}, of(q1)), (*withK)[0].half * q1.hi()))
+        if (!agrees(left, times(of(k), of(q1))))
             return QStringLiteral("k×Q1 does not follow from k and Q1");
     } else if (plain) {
         left = (*plain)[0];
@@ -204,8 +204,7 @@ inline QString reportAgreesWithItself(const QStringList &lines)
         return QStringLiteral("no Amax line");
     if (c.hi() <= 0.0 || i.hi() <= 0.0)
         return QStringLiteral("C or I is 0");
-    const Interval expected =
-        over(times(Interval{360.0, 360.0}, of(q2)), times(times(of(c), of(i)), Interval{k, k}));
+    const Interval expected = over(times(Interval{360.0, 360.0}, of(q2)), times(times(of(c), of(i)), of(k)));
     if (!agrees((*amax)[0], expected, 1e-6 * expected.hi))
         return QStringLiteral("Amax does not follow from Q2, C and I");
     return {};
