@@ -253,9 +253,17 @@ inline QStringList reportOfFreshWindow(const QString &path, bool *split, QString
     return reportText(frame.design(), split);
 }
 
+// The last saved file that a new window was shown to print the same report from; a session that saves
+// the same bytes with the same report again needs no new window.
+struct VerifiedSave {
+    QByteArray bytes;
+    QStringList report;
+    bool split = false;
+};
+
 // The whole rule; `scratchFile` is where the save is written. Empty when it holds.
 inline QString checkCoherence(MainFrame &frame, Workspace &workspace, const QString &scratchFile,
-                              int *reportsChecked = nullptr)
+                              int *reportsChecked = nullptr, VerifiedSave *verified = nullptr)
 {
     if (!resultOnScreen(frame) && isVerdictText(frame.statusText()))
         return QStringLiteral("the status bar shows a verdict without a result: ") + frame.statusText();
@@ -274,6 +282,14 @@ inline QString checkCoherence(MainFrame &frame, Workspace &workspace, const QStr
     const QString error = workspace.projectCommands().saveFile(scratchFile);
     if (!error.isEmpty())
         return QStringLiteral("(b) the save fails: ") + error;
+    QByteArray bytes;
+    if (verified) {
+        QFile saved(scratchFile);
+        if (saved.open(QIODevice::ReadOnly))
+            bytes = saved.readAll();
+        if (bytes == verified->bytes && report == verified->report && split == verified->split)
+            return {};
+    }
     bool freshSplit = false;
     QString refusal;
     const QStringList fresh = reportOfFreshWindow(scratchFile, &freshSplit, &refusal);
@@ -292,6 +308,8 @@ inline QString checkCoherence(MainFrame &frame, Workspace &workspace, const QStr
     }
     if (reportsChecked)
         ++*reportsChecked;
+    if (verified)
+        *verified = VerifiedSave{bytes, report, split};
     return {};
 }
 

@@ -123,6 +123,7 @@ struct Session {
     test::FakePlatformServices::Scope scope{fake};
     MainFrame frame;
     Workspace *workspace = new Workspace(frame);
+    test::VerifiedSave verified;
 
     Session()
     {
@@ -150,8 +151,9 @@ struct Session {
     {
         settle();
         ++counters().steps;
-        const QString rule = test::checkCoherence(
-            frame, *workspace, scratchDir().filePath(QStringLiteral("rule.nrk")), &counters().reportsChecked);
+        const QString rule =
+            test::checkCoherence(frame, *workspace, scratchDir().filePath(QStringLiteral("rule.nrk")),
+                                 &counters().reportsChecked, &verified);
         if (!rule.isEmpty())
             RC_FAIL(rule.toStdString());
     }
