@@ -31,7 +31,8 @@ test: build
 # Random sessions on the screens, many more and longer than in `make test` (RapidCheck's settings).
 LONG_RC_PARAMS ?= max_success=20000 max_size=60
 test-long: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen RC_PARAMS="$(LONG_RC_PARAMS)" tests/ui/ui_tst_model
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 RC_PARAMS="$(LONG_RC_PARAMS)" \
+	  tests/ui/ui_tst_model
 
 # The code without widgets, again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
