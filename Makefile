@@ -1,6 +1,7 @@
 # make        build into build/
 # make run    start the application
 # make test   every test (ctest), the non-widget tests again under ASan/UBSan, the fuzz targets 20 s each
+# make test-long  the model-based test of the screens at length
 # make bench  the benchmarks
 # make fuzz   libFuzzer on the file readers (clang)
 # make deb    the Debian package build/niruka_VERSION_ARCH.deb (CPack)
@@ -10,7 +11,7 @@ BENCHDIR  ?= build-bench
 JOBS      ?= $(shell nproc)
 WERROR    := $(if $(CI),ON,OFF)
 
-.PHONY: all build deps run test test-asan bench fuzz deb format clean
+.PHONY: all build deps run test test-long test-asan bench fuzz deb format clean
 
 all: build
 
@@ -28,6 +29,12 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-asan
 	JOBS=$(JOBS) scripts/fuzz --if-clang --parallel 20
+
+# Random sessions on the screens, many more and longer than in `make test` (RapidCheck's settings).
+LONG_RC_PARAMS ?= max_success=20000 max_size=60
+test-long: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 RC_PARAMS="$(LONG_RC_PARAMS)" \
+	  tests/ui/ui_tst_model
 
 # The code without widgets, again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

@@ -139,18 +139,8 @@ public:
             const QString problem = ProjectCommands::readProblemText(read);
             return problem.isEmpty() ? u"the file cannot be read"_s : problem;
         }
-        std::optional<Refusal> refusal;
-        if (FacilityScreen *screen = m_frame.facilityScreen()) {
-            refusal = screen->applyRules();
-        } else {
-            // No facility kind chosen, so no screen to press 計算 on: the conditions tests that every
-            // facility screen runs first give the refusal ("施設の種類を選択してください。" or an earlier
-            // one).
-            refusal = calculatePipe(m_frame.design(), m_frame.conditionsEntries(), PipeEntries{});
-            if (!refusal)
-                return u"施設の種類を選択してください。"_s;
-        }
-        if (refusal)
+        // The restore ends with the check 計算 runs; its refusal is the reason there is no report.
+        if (const std::optional<Refusal> &refusal = m_workspace->projectCommands().lastRefusal())
             return refusal->message;
         return std::nullopt;
     }

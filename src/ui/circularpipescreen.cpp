@@ -75,9 +75,10 @@ void CircularPipeScreen::setForm(const CircularForm &f)
     writeCircularForm(fields(), f);
 }
 
-std::optional<Refusal> CircularPipeScreen::applyRules()
+std::optional<Refusal> CircularPipeScreen::facilityRules(DesignCase &design,
+                                                         const ConditionsEntries &conditions)
 {
-    return calculateCircular(m_frame.design(), m_frame.conditionsEntries(), entries());
+    return calculateCircular(design, conditions, entries());
 }
 
 } // namespace niruka

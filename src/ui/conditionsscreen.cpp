@@ -211,7 +211,14 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
         setEditableLook(m_i, true);
         emit m_frame.closeIntensityScreenRequested();
     });
-    EventHook::onKey(m_i, [this] { emit m_frame.closeIntensityScreenRequested(); });
+    // A key in the I field closes the intensity screen, and with it the calculation behind a computed I:
+    // what the field holds is then an entered value.
+    EventHook::onKey(m_i, [this] {
+        m_frame.design().intensityMode = IntensityMode::Direct;
+        m_optIDirect->setChecked(true);
+        setEditableLook(m_i, true);
+        emit m_frame.closeIntensityScreenRequested();
+    });
 
     connect(m_cDirect, &QPushButton::clicked, this, [this] {
         focusField("txt_c");
@@ -424,6 +431,8 @@ ConditionsEntries ConditionsScreen::entries() const
         e.formula = VelocityFormula::Manning;
     else if (m_kutter->isChecked())
         e.formula = VelocityFormula::Kutter;
+    e.runoffWeighted = m_optCWeighted->isChecked();
+    e.intensityComputed = m_optICalc->isChecked();
     return e;
 }
 

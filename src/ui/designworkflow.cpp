@@ -51,6 +51,17 @@ QString verdictExceedsHint()
     return QStringLiteral("計画雨水量(Q1)が施設の流量(Q2)を超えています。");
 }
 
+QString verdictExceedsWithAllowanceHint()
+{
+    return QStringLiteral("計画雨水量が施設の流量を超えています。");
+}
+
+bool isVerdictText(const QString &status)
+{
+    return status == verdictOkHint() || status == verdictExceedsHint() ||
+           status == verdictExceedsWithAllowanceHint();
+}
+
 namespace {
 
 double num(const QString &text)
@@ -85,6 +96,8 @@ void copyConditions(DesignCase &d, const ConditionsEntries &c)
         d.allowanceRate = num(c.allowanceRate);
     d.facilityKind = c.kind;
     d.velocityFormula = c.formula;
+    d.runoffMode = c.runoffWeighted ? RunoffMode::WeightedAverage : RunoffMode::Direct;
+    d.intensityMode = c.intensityComputed ? IntensityMode::Computed : IntensityMode::Direct;
 }
 
 // Tests 1–5, shared by every facility screen.
@@ -470,7 +483,7 @@ ResultView resultViewOf(const DesignCase &d)
     v.velocity = formatNumber(r.velocity, u"0.0000");
     v.exceeds = verdictOf(r.designFlow, r.capacity, on, d.allowanceRate) == Verdict::No;
     if (v.exceeds)
-        v.status = on ? QStringLiteral("計画雨水量が施設の流量を超えています。") : verdictExceedsHint();
+        v.status = on ? verdictExceedsWithAllowanceHint() : verdictExceedsHint();
     else
         v.status = verdictOkHint();
     return v;

@@ -23,6 +23,9 @@ QString notAvailableYet();   // a command whose action has not arrived yet
 // The verdict in the status bar: the facility carries Q1 (check V), or Q1 exceeds Q2.
 QString verdictOkHint();
 QString verdictExceedsHint();
+QString verdictExceedsWithAllowanceHint(); // k·Q1 exceeds Q2
+// True for each of the three verdict messages.
+bool isVerdictText(const QString &status);
 
 // Where a refusal puts the focus: a control of the conditions screen or of the facility screen that
 // pressed "計算", by its control name.
@@ -46,6 +49,8 @@ struct ConditionsEntries {
     QString allowanceRate;    // txt1, "％増し"
     std::optional<FacilityKind> kind;
     std::optional<VelocityFormula> formula;
+    bool runoffWeighted = false;    // opt6: C and A from the weighted average of the runoff screen
+    bool intensityComputed = false; // opt4: I from the intensity screen
 };
 
 struct PipeEntries {                          // also the U-trough

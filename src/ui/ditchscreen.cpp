@@ -98,9 +98,9 @@ QWidget *DitchScreen::firstEntry() const
     return m_height;
 }
 
-std::optional<Refusal> DitchScreen::applyRules()
+std::optional<Refusal> DitchScreen::facilityRules(DesignCase &design, const ConditionsEntries &conditions)
 {
-    return calculateDitch(m_frame.design(), m_frame.conditionsEntries(), entries());
+    return calculateDitch(design, conditions, entries());
 }
 
 } // namespace niruka

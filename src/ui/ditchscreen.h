@@ -21,7 +21,7 @@ public:
     DitchForm form() const;
     void setForm(const DitchForm &form);
     QWidget *firstEntry() const override;
-    std::optional<Refusal> applyRules() override;
+    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
 
 private:
     DitchFields fields() const

@@ -1,9 +1,12 @@
 #include "ui/eventhook.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -159,6 +162,24 @@ void focusCaretAtStart(QWidget *field)
         edit->deselect();
         edit->setCursorPosition(0);
     }
+}
+
+void onEntryChange(QWidget *root, const std::function<void()> &changed)
+{
+    if (!root)
+        return;
+    const auto call = [changed] { changed(); };
+    for (QLineEdit *edit : root->findChildren<QLineEdit *>())
+        QObject::connect(edit, &QLineEdit::textChanged, root, call);
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
+        if (button->isCheckable())
+            QObject::connect(button, &QAbstractButton::toggled, root, call);
+    for (QListWidget *list : root->findChildren<QListWidget *>()) {
+        QObject::connect(list, &QListWidget::currentRowChanged, root, call);
+        QObject::connect(list, &QListWidget::itemSelectionChanged, root, call);
+    }
+    for (QComboBox *combo : root->findChildren<QComboBox *>())
+        QObject::connect(combo, &QComboBox::currentIndexChanged, root, call);
 }
 
 } // namespace niruka

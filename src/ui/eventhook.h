@@ -41,6 +41,10 @@ private:
     bool m_fieldSelection = false;
 };
 
+// Runs `changed` whenever an entry under `root` changes, by the user or by a hand-back: the text of a text
+// field, an option or check box, the current row or the selection of a list, the line of a drop-down list.
+void onEntryChange(QWidget *root, const std::function<void()> &changed);
+
 // Puts the focus on `field` with its whole text selected (the conditions screen and Enter chains).
 void focusSelectingAll(QWidget *field);
 // Puts the focus on `field` with the caret at the start of its text (refusals on facility screens).

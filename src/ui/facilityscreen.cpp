@@ -30,9 +30,21 @@ QPushButton *FacilityScreen::makeCalculateButton()
     return calc;
 }
 
+std::optional<Refusal> FacilityScreen::applyRules(CheckMode mode)
+{
+    const std::optional<Refusal> refusal = m_frame.checkDesign(
+        [this](DesignCase &design, const ConditionsEntries &conditions) {
+            return facilityRules(design, conditions);
+        },
+        mode);
+    if (!refusal)
+        checkPassed();
+    return refusal;
+}
+
 void FacilityScreen::calculate()
 {
-    finishCalculation(applyRules());
+    finishCalculation(applyRules(CheckMode::Calculate));
 }
 
 void FacilityScreen::finishCalculation(const std::optional<Refusal> &refusal)

@@ -2,6 +2,7 @@
 // What the four facility screens share: the main window they report to, the click behaviour of their fields
 // (closes the result screen and shows the note) and the handling of a "計算" outcome.
 
+#include "ui/designcheck.h"
 #include "ui/designworkflow.h"
 
 #include <QWidget>
@@ -19,13 +20,19 @@ public:
 
     // The field Enter on the facility list moves to (nullptr: the focus stays).
     virtual QWidget *firstEntry() const { return nullptr; }
-    // The rules of "計算" without any message or screen: copies the entries into the design, validates,
-    // computes the section and the check. Returns the refusal, if any.
-    virtual std::optional<Refusal> applyRules() = 0;
+    // The rules of "計算" without any message: one check of the entries now on the screens (this screen's,
+    // the conditions screen's and the calculators'), stored in the design only when it passes. A refusal
+    // ends a result that is shown. Opening a project file checks as CheckMode::Restore.
+    std::optional<Refusal> applyRules(CheckMode mode = CheckMode::Restore);
     // "計算": the rules, then the refusal box or the result screen.
     void calculate();
 
 protected:
+    // This screen's own rules: copy its entries and the conditions into `design`, validate, compute the
+    // section and the capacity check.
+    virtual std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) = 0;
+    // After a check that passed (the polygon ditch draws its sketch).
+    virtual void checkPassed() {}
     // The button "計算" (cmd1): runs calculate() when clicked, and when Enter is pressed on it.
     QPushButton *makeCalculateButton();
     // A click into `field` closes the result screen and shows `hint` (a list: on its viewport).

@@ -532,6 +532,7 @@ void IntensityScreen::openInflowScreen()
             render();
         });
         connect(m_inflow, &InflowTimeScreen::discardRequested, this, &IntensityScreen::discardInflow);
+        onEntryChange(m_inflow, [this] { emit entriesChanged(); });
     }
     m_inflow->show();
     m_inflow->raise();
@@ -549,6 +550,7 @@ RiverTimeScreen *IntensityScreen::river()
             discardRiver();
             apply(IntensityRules::riverCancelled(m_state));
         });
+        onEntryChange(m_river, [this] { emit entriesChanged(); });
     }
     return m_river;
 }

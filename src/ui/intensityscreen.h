@@ -60,6 +60,8 @@ signals:
     // "計算する" beside the velocity: open the velocity calculator.
     void velocityCalculatorRequested();
     void statusTextRequested(const QString &text);
+    // An entry of the inflow or river time screen changed (the project file holds them).
+    void entriesChanged();
 
 private:
     void build();

@@ -47,8 +47,10 @@ void check(QWidget *screen, const char *option)
 AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), m_frame(frame)
 {
     m_velocity = new VelocityCalculator(frame.design(), this);
-    m_velocity->setScreenHost(
-        [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
+    m_velocity->setScreenHost([this](QWidget *screen, int left, int top) {
+        m_frame.closeResultOnEntryChange(screen);
+        m_frame.addScreen(screen, left, top);
+    });
     connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
     // The calculator's "キャンセル" leaves the intensity screen in front, not whichever screen is next.
     connect(m_velocity, &VelocityCalculator::cancelled, this, [this] {
@@ -60,6 +62,22 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), 
     connect(&frame, &MainFrame::closeRunoffScreenRequested, this, &AuxiliaryCalculators::discardRunoff);
     connect(&frame, &MainFrame::closeIntensityScreenRequested, this, &AuxiliaryCalculators::discardIntensity);
     connect(&frame, &MainFrame::designScreensClosing, this, &AuxiliaryCalculators::unloadAll);
+    frame.setCalculatorEntries([this] { return calculatorEntries(); });
+}
+
+CalculatorEntries AuxiliaryCalculators::calculatorEntries()
+{
+    CalculatorEntries e;
+    if (m_intensity) {
+        e.intensity = &m_intensity->state();
+        e.river = m_intensity->riverForm();
+    }
+    if (m_runoff) {
+        m_runoffRows = m_runoff->rows();
+        e.runoff = &m_runoffRows;
+    }
+    e.velocity = [this](VelocityFacility &facility) { return m_velocity->computeInto(facility); };
+    return e;
 }
 
 RunoffScreen *AuxiliaryCalculators::runoffScreen()
@@ -69,6 +87,7 @@ RunoffScreen *AuxiliaryCalculators::runoffScreen()
         connect(m_runoff, &RunoffScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
         connect(m_runoff, &RunoffScreen::runoffConfirmed, this, &AuxiliaryCalculators::onRunoffConfirmed);
         connect(m_runoff, &RunoffScreen::runoffCancelled, this, &AuxiliaryCalculators::onRunoffCancelled);
+        m_frame.closeResultOnEntryChange(m_runoff);
         m_frame.addScreen(m_runoff, 0, 0);
         hideScreen(m_runoff);
     }
@@ -85,6 +104,8 @@ IntensityScreen *AuxiliaryCalculators::intensityScreen()
         connect(m_intensity, &IntensityScreen::intensityCancelled, this,
                 &AuxiliaryCalculators::onIntensityCancelled);
         connectVelocityCalculator(m_intensity, m_velocity);
+        m_frame.closeResultOnEntryChange(m_intensity);
+        connect(m_intensity, &IntensityScreen::entriesChanged, &m_frame, &MainFrame::closeResult);
         m_frame.addScreen(m_intensity, 0, 0);
         hideScreen(m_intensity);
     }

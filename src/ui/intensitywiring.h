@@ -6,6 +6,8 @@
 
 #include "docs/projectfile.h"
 #include "docs/projectrecord.h"
+#include "ui/designcheck.h"
+#include "ui/runoffrules.h"
 
 #include <QObject>
 #include <QPointer>
@@ -38,6 +40,9 @@ public:
     void collect(ProjectRecord &record);
     void restore(const ProjectRecord &record, const ProjectReadResult &read);
 
+    // What the design's check derives its calculators' values from.
+    CalculatorEntries calculatorEntries();
+
     void openRunoff();    // "加重平均"
     void openIntensity(); // "計算する" beside I
 
@@ -54,6 +59,7 @@ private:
     QPointer<RunoffScreen> m_runoff;
     QPointer<IntensityScreen> m_intensity;
     VelocityCalculator *m_velocity = nullptr;
+    RunoffRows m_runoffRows; // the rows calculatorEntries() last handed out
 };
 
 } // namespace niruka

@@ -365,13 +365,9 @@ void MainFrame::FileNew()
     m_conditions->prepareNew(); // options, looks, and the first facility kind
     m_conditions->focusField("txt_c");
     m_fileName.clear();
-    action("Men_FSav")->setEnabled(false);
-    action("Men_FOvw")->setEnabled(false);
-    action("Men_FImg")->setEnabled(false);
-    action("Men_FPrn")->setEnabled(false);
-    toolbarButton(3)->setEnabled(false);
-    toolbarButton(5)->setEnabled(false);
-    toolbarButton(6)->setEnabled(false);
+    // Every save, print and write command: a new design has no result ("書き込み" included, which would
+    // otherwise write a report of nothing).
+    applyFileCommands(fileCommandsAllOff());
     statusMessage(conditionsHint());
     m_toolBar->setVisible(true);
     statusBar()->setVisible(true);
@@ -382,6 +378,7 @@ ConditionsScreen *MainFrame::openConditionsScreen()
     if (!m_conditions) {
         m_conditions = new ConditionsScreen(*this);
         m_design.conditionsOpen = 1;
+        closeResultOnEntryChange(m_conditions);
         addDesignScreen(m_conditions, 0, 0);
     }
     return m_conditions;
@@ -399,7 +396,30 @@ void MainFrame::Tojiru()
     closeResult();
     closeSubWindowOf(m_polygon);
     emit designScreensClosing();
+    resetDesign();
     m_design.velocityFacility.screenGroup = 0;
+}
+
+void MainFrame::resetDesign()
+{
+    m_design = designKeepingLifetimeValues(m_design);
+    m_shownResult = DesignCase{};
+}
+
+std::optional<Refusal> MainFrame::checkDesign(const FacilityRules &facilityRules, CheckMode mode)
+{
+    DesignCase next = designKeepingLifetimeValues(m_design);
+    const ConditionsEntries conditions = conditionsEntries();
+    std::optional<Refusal> refusal = facilityRules(next, conditions);
+    if (!refusal)
+        refusal = deriveCalculatorValues(
+            next, conditions, m_calculatorEntries ? m_calculatorEntries() : CalculatorEntries{}, mode);
+    if (refusal) {
+        closeResult();
+        return refusal;
+    }
+    m_design = next;
+    return std::nullopt;
 }
 
 void MainFrame::selectFacilityKind(FacilityKind kind)
@@ -429,22 +449,32 @@ void MainFrame::selectFacilityKind(FacilityKind kind)
         if (!m_pipe) {
             m_pipe = new PipeScreen(*this);
             m_pipe->fillSeries(kind);
+            closeResultOnEntryChange(m_pipe);
             addDesignScreen(m_pipe, kFacilityLeft, 0);
         } else {
             m_pipe->fillSeries(kind);
         }
         break;
     case FacilityScreenId::Circular:
-        if (!m_circular)
-            addDesignScreen(m_circular = new CircularPipeScreen(*this), kFacilityLeft, 0);
+        if (!m_circular) {
+            m_circular = new CircularPipeScreen(*this);
+            closeResultOnEntryChange(m_circular);
+            addDesignScreen(m_circular, kFacilityLeft, 0);
+        }
         break;
     case FacilityScreenId::Ditch:
-        if (!m_ditch)
-            addDesignScreen(m_ditch = new DitchScreen(*this), kFacilityLeft, 0);
+        if (!m_ditch) {
+            m_ditch = new DitchScreen(*this);
+            closeResultOnEntryChange(m_ditch);
+            addDesignScreen(m_ditch, kFacilityLeft, 0);
+        }
         break;
     case FacilityScreenId::Polygon:
-        if (!m_polygon)
-            addDesignScreen(m_polygon = new PolygonDitchScreen(*this), kFacilityLeft, 0);
+        if (!m_polygon) {
+            m_polygon = new PolygonDitchScreen(*this);
+            closeResultOnEntryChange(m_polygon);
+            addDesignScreen(m_polygon, kFacilityLeft, 0);
+        }
         break;
     case FacilityScreenId::None:
         break;
@@ -495,20 +525,31 @@ void MainFrame::showResult()
     statusMessage(view.status);
     if (view.exceeds)
         platform().beep();
-    toolbarButton(3)->setEnabled(!m_fileName.isEmpty());
-    toolbarButton(5)->setEnabled(true);
-    toolbarButton(6)->setEnabled(true);
+    applyFileCommands(fileCommandsOnMenuOpen(true, !m_fileName.isEmpty()));
+}
+
+void MainFrame::closeResultOnEntryChange(QWidget *screen)
+{
+    onEntryChange(screen, [this] { closeResult(); });
+}
+
+bool MainFrame::resultShown() const
+{
+    return m_result && m_design.hasResult();
 }
 
 void MainFrame::closeResult()
 {
-    if (!m_result)
-        return;
-    closeSubWindowOf(m_result);
+    // Taken out first: closing the sub-window moves the focus, which can end the result again.
+    if (ResultScreen *result = m_result.data()) {
+        m_result = nullptr;
+        closeSubWindowOf(result);
+    }
     m_design.result.capacity = 0.0;
-    toolbarButton(3)->setEnabled(false);
-    toolbarButton(5)->setEnabled(false);
-    toolbarButton(6)->setEnabled(false);
+    applyFileCommands(fileCommandsAllOff());
+    // No verdict stays without its result (a click then shows its own note).
+    if (isVerdictText(statusText()))
+        statusMessage(conditionsHint());
 }
 
 // --- commands ------------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 // bar, the toolbar, the one-panel status bar, and the lifecycle of the one open design.
 
 #include "model/designcase.h"
+#include "ui/designcheck.h"
 #include "ui/designworkflow.h"
 #include "ui/facilityswitch.h"
 #include "ui/filecommands.h"
@@ -94,11 +95,29 @@ public:
 
     // The design workflow, called by the screens.
     void selectFacilityKind(FacilityKind kind);
+    // One check of the entries now on the screens: `facilityRules` (the facility screen's own rules) on a
+    // design at its defaults, then the values the calculators derive. The design takes the outcome only
+    // when everything passes; a refusal ends the result that is shown and leaves the design as it was.
+    using FacilityRules = std::function<std::optional<Refusal>(DesignCase &, const ConditionsEntries &)>;
+    std::optional<Refusal> checkDesign(const FacilityRules &facilityRules, CheckMode mode);
+    // Where the check finds the calculators' entries (installed by the calculators; none until then).
+    void setCalculatorEntries(std::function<CalculatorEntries()> entries)
+    {
+        m_calculatorEntries = std::move(entries);
+    }
+    // Starts the next design from the defaults (新規作成, 開く, 閉じる): nothing of the design before
+    // reaches it but what outlives a design (designKeepingLifetimeValues).
+    void resetDesign();
     // Shows the result screen for the check just stored in the design, or brings it to the front when it
     // already shows that check.
     void showResult();
-    // Closes the result screen if it is open: `capacity` back to 0 and toolbar buttons 3, 5 and 6 off.
+    // Ends the result: the result screen closes if it is open, `capacity` goes back to 0, and toolbar
+    // buttons 3, 5 and 6 and the File menu's save, print and write items are off.
     void closeResult();
+    // Whether the commands that print or save the result may run: a result is present and shown.
+    bool resultShown() const;
+    // A result is the check of the entries on the screens: any change of an entry of `screen` ends it.
+    void closeResultOnEntryChange(QWidget *screen);
     // Shows a refusal: the "エラーメッセージ" box, then the focus on the field named.
     void refuse(const Refusal &refusal, QWidget *facilityScreen);
     // The entries of the conditions screen (empty when it is not open).
@@ -153,6 +172,7 @@ private:
     QLabel *m_msg = nullptr;
     QHash<QString, QAction *> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
+    std::function<CalculatorEntries()> m_calculatorEntries;
     bool m_exiting = false;
     bool m_headless = false;
     QList<QPointer<QWidget>> m_headlessScreens; // unloaded before the frame's members go

@@ -90,9 +90,9 @@ QWidget *PipeScreen::firstEntry() const
     return m_sizes;
 }
 
-std::optional<Refusal> PipeScreen::applyRules()
+std::optional<Refusal> PipeScreen::facilityRules(DesignCase &design, const ConditionsEntries &conditions)
 {
-    return calculatePipe(m_frame.design(), m_frame.conditionsEntries(), entries());
+    return calculatePipe(design, conditions, entries());
 }
 
 } // namespace niruka

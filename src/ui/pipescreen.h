@@ -28,7 +28,7 @@ public:
     void setForm(const PipeForm &form);
     QWidget *firstEntry() const override;
 
-    std::optional<Refusal> applyRules() override;
+    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
 
 private:
     FacilityKind m_kind = FacilityKind::VpPipe;

@@ -182,13 +182,15 @@ void PolygonDitchScreen::drawSketch()
     m_sketch->setPoints(polygonSketchPoints(x, y, d.vertexCount));
 }
 
-std::optional<Refusal> PolygonDitchScreen::applyRules()
+std::optional<Refusal> PolygonDitchScreen::facilityRules(DesignCase &design,
+                                                         const ConditionsEntries &conditions)
 {
-    std::optional<Refusal> refusal =
-        calculatePolygon(m_frame.design(), m_frame.conditionsEntries(), entries());
-    if (!refusal)
-        drawSketch();
-    return refusal;
+    return calculatePolygon(design, conditions, entries());
+}
+
+void PolygonDitchScreen::checkPassed()
+{
+    drawSketch();
 }
 
 } // namespace niruka

@@ -44,7 +44,8 @@ public:
     // Draws the sketch of the vertices stored in the design (after a computation or a restore).
     void drawSketch();
     // Also draws the sketch when the rules pass.
-    std::optional<Refusal> applyRules() override;
+    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
+    void checkPassed() override;
 
     PolygonSketch *sketch() const { return m_sketch; }
     QLabel *instruction() const { return m_instruction; }

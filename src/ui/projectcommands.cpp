@@ -3,7 +3,9 @@
 #include "ui/circularpipescreen.h"
 #include "ui/conditionsscreen.h"
 #include "ui/defaultfolder.h"
+#include "ui/designworkflow.h"
 #include "ui/ditchscreen.h"
+#include "ui/filecommands.h"
 #include "ui/intensityscreen.h"
 #include "ui/intensitywiring.h"
 #include "ui/mainframe.h"
@@ -153,11 +155,10 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
     }
 
     m_frame.setCurrentFileName(path);
-    for (const char *name : {"Men_FSav", "Men_FOvw", "Men_FImg", "Men_FPrn", "Men_FEWri"})
-        m_frame.action(name)->setEnabled(true);
-    for (int button : {3, 5, 6})
-        m_frame.toolbarButton(button)->setEnabled(true);
-    m_frame.Tojiru();
+    m_frame.Tojiru(); // also starts the design from its defaults
+    m_lastRefusal.reset();
+    m_frame.applyFileCommands(fileCommandsAllOff());
+    m_frame.statusMessage(conditionsHint());
 
     // Every step reads the whole record again with the next screen's defaults in place, so a field the
     // file does not hold (truncated) or that does not convert keeps the default of its screen.
@@ -210,17 +211,6 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
         break;
     }
 
-    // The facility's set-up steps rebuild the design; the result screen then checks it and shows the
-    // stored texts. Entries the rules refuse (a damaged or hand-made file) give no result to show.
-    if (facility && !facility->applyRules()) {
-        m_frame.showResult();
-        if (ResultScreen *result = m_frame.resultScreen()) {
-            record.result = result->form();
-            reread();
-            result->setForm(record.result);
-        }
-    }
-
     if (read.intensityRead) {
         IntensityScreen *s = m_calculators.intensityScreen();
         record.intensity = s->form();
@@ -237,6 +227,33 @@ ProjectReadResult ProjectCommands::openFile(const QString &path)
         if (auto *sub = qobject_cast<QMdiSubWindow *>(s->parentWidget()))
             sub->hide();
         s->hide();
+    }
+
+    // One check of everything restored, the calculators' values included (so the check sees the C and A
+    // that the runoff screen handed back). Only a check that passes gives a result, shows the stored
+    // texts and offers saving, printing and writing. A file read only in part gives none: its screens
+    // hold defaults where the file was cut off or damaged, so a result would not be the file's.
+    if (read.status == ProjectReadStatus::Complete) {
+        if (facility) {
+            m_lastRefusal = facility->applyRules(CheckMode::Restore);
+        } else {
+            // No facility kind chosen, so no screen to press 計算 on: the conditions tests that every
+            // facility screen runs first give the refusal.
+            DesignCase scratch;
+            m_lastRefusal = calculatePipe(scratch, m_frame.conditionsEntries(), PipeEntries{});
+            if (!m_lastRefusal)
+                m_lastRefusal = Refusal{QStringLiteral("施設の種類を選択してください。"),
+                                        FocusTarget{FieldOwner::Conditions, QStringLiteral("lst_s")}};
+        }
+        if (!m_lastRefusal) {
+            m_frame.showResult();
+            if (ResultScreen *result = m_frame.resultScreen()) {
+                record.result = result->form();
+                reread();
+                result->setForm(record.result);
+            }
+            m_frame.applyFileCommands(fileCommandsOnMenuOpen(true, true));
+        }
     }
 
     m_frame.toolBar()->setVisible(true);
@@ -263,6 +280,8 @@ void ProjectCommands::openPath(const QString &path)
     const QString problem = readProblemText(read);
     if (!problem.isEmpty())
         showError(&m_frame, problem + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+    else if (m_lastRefusal)
+        m_frame.refuse(*m_lastRefusal, m_frame.facilityScreen());
 }
 
 void ProjectCommands::saveAs()

@@ -6,6 +6,7 @@
 
 #include "docs/projectfile.h"
 #include "docs/projectrecord.h"
+#include "ui/designworkflow.h"
 
 #include <QObject>
 #include <QString>
@@ -22,9 +23,12 @@ public:
     ProjectCommands(MainFrame &frame, AuxiliaryCalculators &calculators);
 
     // 開く without the dialog: closes the open design (Tojiru), restores every screen in the written order,
-    // sets the current file name and the conditions screen's title. Shows no message; returns what the
-    // read gave. A file that cannot be opened or is too large leaves the open design as it was.
+    // sets the current file name and the conditions screen's title, then checks the design restored.
+    // Shows no message; returns what the read gave. A file that cannot be opened or is too large leaves the
+    // open design as it was.
     ProjectReadResult openFile(const QString &path);
+    // Why the last openFile restored no result (its check's refusal); nothing when it restored one.
+    const std::optional<Refusal> &lastRefusal() const { return m_lastRefusal; }
     // The record of the open design's screens, as 保存 writes it. Changes nothing on the screens.
     ProjectRecord collect() const;
     // Writes collect() atomically to `path`; the error text, empty on success.
@@ -49,6 +53,7 @@ public:
 private:
     MainFrame &m_frame;
     AuxiliaryCalculators &m_calculators;
+    std::optional<Refusal> m_lastRefusal;
 };
 
 } // namespace niruka

@@ -186,8 +186,17 @@ void VelocityCalculator::chooseKind(int row)
 
 VelocityOutcome VelocityCalculator::run(VelocityFacilityScreen *screen)
 {
+    return runOn(screen, m_design.velocityFacility);
+}
+
+VelocityOutcome VelocityCalculator::computeInto(VelocityFacility &facility) const
+{
+    return runOn(screenOfGroup(facility.screenGroup), facility);
+}
+
+VelocityOutcome VelocityCalculator::runOn(VelocityFacilityScreen *screen, VelocityFacility &vf) const
+{
     const VelocityChoice choice = m_select ? m_select->choice() : VelocityChoice{};
-    VelocityFacility &vf = m_design.velocityFacility;
     vf.facilityKind = choice.kind;
     vf.velocityFormula = choice.formula;
     VelocityOutcome out;

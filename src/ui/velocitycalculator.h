@@ -49,6 +49,9 @@ public:
     // into velocityFacility with its section and V, without messages and without handing V on.
     // False when the entries are refused.
     bool recompute();
+    // The facility screen of screenGroup computed into `facility` as "計算" would (kind and formula of the
+    // selection screen), without messages, screens or hand-back. The design's record is not touched.
+    VelocityOutcome computeInto(VelocityFacility &facility) const;
 
     VelocitySelectScreen *selectScreen() const { return m_select; }
     VelocityPipeScreen *pipeScreen() const { return m_pipe; }
@@ -71,6 +74,7 @@ private:
     void unload(QWidget *screen);
     void calculate(VelocityFacilityScreen *screen);
     VelocityOutcome run(VelocityFacilityScreen *screen);
+    VelocityOutcome runOn(VelocityFacilityScreen *screen, VelocityFacility &facility) const;
     void draw();
     VelocityFacilityScreen *screenOfGroup(int group) const;
     template <class T> T *facilityScreen(QPointer<T> &slot);

@@ -174,6 +174,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"truncated_file", "cli/truncated.nrk",
                     "ファイルが途中で終わっています。読み込めた部分だけを復元しました。"},
         RefusalCase{"missing_file", "cli/does-not-exist.nrk", "no such file"},
+        // A calculator section without a defined value: that calculator's own message.
+        RefusalCase{"intensity_undefined", "cli/intensity-undefined.nrk",
+                    "降雨強度式の分母が０になります。定数ｂ及び到達時間を確認してください。"},
+        RefusalCase{"runoff_without_area", "cli/runoff-no-area.nrk", "流域面積を入力してください。"},
+        RefusalCase{"velocity_roughness_zero", "cli/velocity-roughness-zero.nrk",
+                    "粗度係数を入力してください。"},
+        RefusalCase{"velocity_gradient_zero", "cli/velocity-gradient-zero.nrk",
+                    "施設の勾配を入力してください。"},
+        RefusalCase{"velocity_no_depth", "cli/velocity-depth-none.nrk",
+                    "施設有効水深の割合を入力してください。"},
+        RefusalCase{"velocity_depth_separator", "cli/velocity-depth-separator.nrk",
+                    "施設有効水深の割合を入力してください。"},
+        RefusalCase{"velocity_kind_13", "cli/velocity-kind-13.nrk", "施設の勾配を入力してください。"},
+        RefusalCase{"velocity_polygon_two_vertices", "cli/velocity-polygon-two-vertices.nrk",
+                    "頂点のＸ2座標を入力してください。"},
         RefusalCase{"a_folder", "cli", "not a file"}),
     [](const ::testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.name); });
 

@@ -599,6 +599,8 @@ void TestProject::failedSaveKeepsFileAndDesign()
     QVERIFY(writeFile(app.path("kept.nrk"), "previous\r\n"));
     app.open(design(4));
     test::child<QLineEdit>(app.frame.circularPipeScreen(), QStringLiteral("txt_m"))->setText(name);
+    app.frame.facilityScreen()->calculate(); // the changed name ended the result
+    QVERIFY(app.frame.resultScreen());
     const QString current = app.frame.currentFileName();
     const QString title = titleOf(app.frame.conditionsScreen());
 
