@@ -1,9 +1,14 @@
-# niruka_layer(<name> DEPS <targets...>)
+# niruka_layer(<name> [RECURSE] DEPS <targets...>)
 # Builds src/<name>/*.cpp into the static library niruka_<name> with the alias niruka::<name>.
+# RECURSE also takes the sources of the layer's subfolders (src/ui/<subsystem>/).
 function(niruka_layer name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "RECURSE" "" "DEPS" ${ARGN})
+  set(glob GLOB)
+  if(ARG_RECURSE)
+    set(glob GLOB_RECURSE)
+  endif()
+  file(${glob} sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(${glob} headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
     # A layer that has only headers so far.
     add_library(niruka_${name} INTERFACE ${headers})

@@ -8,13 +8,13 @@
 #include "model/environment.h"
 #include "report/reportcomposer.h"
 #include "report/reportfile.h"
-#include "ui/designworkflow.h"
-#include "ui/facilityscreen.h"
-#include "ui/graphscreen.h"
-#include "ui/mainframe.h"
-#include "ui/projectcommands.h"
-#include "ui/reportprintimage.h"
-#include "ui/workspace.h"
+#include "session/designworkflow.h"
+#include "ui/design/facilityscreen.h"
+#include "ui/diagram/graphscreen.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/projectcommands.h"
+#include "ui/mainwindow/workspace.h"
+#include "ui/printimage/reportprintimage.h"
 
 #include <QAction>
 #include <QCoreApplication>

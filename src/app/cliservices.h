@@ -3,7 +3,7 @@
 // button (or the answer set beforehand) and its text kept for the caller; the printer dialog hands back the
 // printer set up to write a PDF file; file dialogs are cancelled; the beep and the editor do nothing.
 
-#include "ui/platformservices.h"
+#include "ui/mainwindow/platformservices.h"
 
 #include <QStringList>
 #include <optional>

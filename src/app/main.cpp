@@ -1,7 +1,7 @@
 #include "model/environment.h"
-#include "ui/mainframe.h"
-#include "ui/startarguments.h"
-#include "ui/workspace.h"
+#include "session/startarguments.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/workspace.h"
 
 #include <QApplication>
 #include <QFont>

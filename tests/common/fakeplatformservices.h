@@ -2,7 +2,7 @@
 // Scripted platform services for tests: records every request and answers from queues.
 // Install with FakePlatformServices::Scope so the previous services come back after the test.
 
-#include "ui/platformservices.h"
+#include "ui/mainwindow/platformservices.h"
 
 #include <QList>
 #include <QPrinter>

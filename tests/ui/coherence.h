@@ -5,10 +5,10 @@
 // now. checkCoherence() returns what is wrong, or an empty text.
 
 #include "report/reportcomposer.h"
-#include "ui/designworkflow.h"
-#include "ui/mainframe.h"
-#include "ui/projectcommands.h"
-#include "ui/workspace.h"
+#include "session/designworkflow.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/projectcommands.h"
+#include "ui/mainwindow/workspace.h"
 
 #include <QAction>
 #include <QCoreApplication>

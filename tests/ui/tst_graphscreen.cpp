@@ -3,8 +3,8 @@
 #include "fakeplatformservices.h"
 #include "model/cp932codec.h"
 #include "model/environment.h"
-#include "ui/defaultfolder.h"
-#include "ui/graphscreen.h"
+#include "session/defaultfolder.h"
+#include "ui/diagram/graphscreen.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // screens and design as the application's own window: the same entries, the same refusal or the same report.
 #include "fakeplatformservices.h"
 #include "report/reportcomposer.h"
-#include "ui/facilityscreen.h"
-#include "ui/mainframe.h"
-#include "ui/projectcommands.h"
-#include "ui/workspace.h"
+#include "ui/design/facilityscreen.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/projectcommands.h"
+#include "ui/mainwindow/workspace.h"
 
 #include <QDir>
 #include <QMdiArea>

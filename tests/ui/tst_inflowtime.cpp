@@ -1,8 +1,8 @@
 // The inflow time screen: its three checks in order, t1 on the worked examples as the intensity screen
 // shows it, refusal of a slope gradient without a defined result, and cancel discarding the entries.
 #include "fakeplatformservices.h"
-#include "ui/inflowtimerules.h"
-#include "ui/inflowtimescreen.h"
+#include "session/inflowtimerules.h"
+#include "ui/calculators/inflowtimescreen.h"
 
 #include <QLineEdit>
 #include <QPushButton>

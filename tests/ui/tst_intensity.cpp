@@ -1,8 +1,8 @@
 // The rainfall intensity screen: the fourteen checks in order, what each choice shows, hides and empties,
 // Keisan_1/Keisan_2 on the worked examples, refusals of undefined values, and the hand-back of I.
 #include "fakeplatformservices.h"
-#include "ui/intensityrules.h"
-#include "ui/intensityscreen.h"
+#include "session/intensityrules.h"
+#include "ui/calculators/intensityscreen.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

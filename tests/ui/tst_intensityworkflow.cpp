@@ -2,13 +2,13 @@
 // t = t1 + t2 and a calculated velocity, and the design checked with them; menus, toolbar and status
 // texts on the way; direct entry and closing the design unload the calculators.
 #include "fakeplatformservices.h"
-#include "ui/conditionsscreen.h"
-#include "ui/intensityscreen.h"
-#include "ui/intensitywiring.h"
-#include "ui/mainframe.h"
-#include "ui/pipescreen.h"
-#include "ui/runoffscreen.h"
-#include "ui/velocitycalculator.h"
+#include "ui/calculators/intensityscreen.h"
+#include "ui/calculators/intensitywiring.h"
+#include "ui/calculators/runoffscreen.h"
+#include "ui/calculators/velocitycalculator.h"
+#include "ui/design/conditionsscreen.h"
+#include "ui/design/pipescreen.h"
+#include "ui/mainwindow/mainframe.h"
 
 #include <QAction>
 #include <QCheckBox>

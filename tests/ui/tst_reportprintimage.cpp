@@ -7,8 +7,8 @@
 #include "report/reportcomposer.h"
 #include "report/reportfile.h"
 #include "report/reportpainter.h"
-#include "ui/mainframe.h"
-#include "ui/reportprintimage.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/printimage/reportprintimage.h"
 
 #include <QAction>
 #include <QDir>

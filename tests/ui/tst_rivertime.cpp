@@ -1,8 +1,8 @@
 // The river flow time screen: its checks in order and the refusal of a gradient for which the river
 // formula has no value.
 #include "fakeplatformservices.h"
-#include "ui/rivertimerules.h"
-#include "ui/rivertimescreen.h"
+#include "session/rivertimerules.h"
+#include "ui/calculators/rivertimescreen.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The weighted runoff coefficient: the toggle of the land-use boxes, the check of row ①, the average
 // handed back as text, and the screen's hide-not-destroy behaviour.
 #include "fakeplatformservices.h"
-#include "ui/runoffrules.h"
-#include "ui/runoffscreen.h"
+#include "session/runoffrules.h"
+#include "ui/calculators/runoffscreen.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

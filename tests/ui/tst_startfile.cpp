@@ -3,13 +3,13 @@
 // of a file that cannot be read, and the folder the dialogs start in when the program is installed.
 #include "docs/projectfile.h"
 #include "fakeplatformservices.h"
-#include "ui/conditionsscreen.h"
-#include "ui/defaultfolder.h"
-#include "ui/graphscreen.h"
-#include "ui/mainframe.h"
-#include "ui/projectcommands.h"
-#include "ui/startarguments.h"
-#include "ui/workspace.h"
+#include "session/defaultfolder.h"
+#include "session/startarguments.h"
+#include "ui/design/conditionsscreen.h"
+#include "ui/diagram/graphscreen.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/projectcommands.h"
+#include "ui/mainwindow/workspace.h"
 #include "widgetlookup.h"
 
 #include <QAction>

@@ -2,14 +2,14 @@
 // examples as the intensity screen shows it, the kind switch, hiding and reset, and its independence from
 // the design's own facility and result.
 #include "fakeplatformservices.h"
-#include "ui/intensityscreen.h"
-#include "ui/velocitycalculator.h"
-#include "ui/velocitycircularscreen.h"
-#include "ui/velocityditchscreen.h"
-#include "ui/velocitypipescreen.h"
-#include "ui/velocitypolygonscreen.h"
-#include "ui/velocityrules.h"
-#include "ui/velocityselectscreen.h"
+#include "session/velocityrules.h"
+#include "ui/calculators/intensityscreen.h"
+#include "ui/calculators/velocitycalculator.h"
+#include "ui/calculators/velocitycircularscreen.h"
+#include "ui/calculators/velocityditchscreen.h"
+#include "ui/calculators/velocitypipescreen.h"
+#include "ui/calculators/velocitypolygonscreen.h"
+#include "ui/calculators/velocityselectscreen.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 // of negative and meaningless entries, the facility-kind switch, the File-menu enabling table, the result
 // texts of the worked examples and the polygon sketch.
 #include "model/environment.h"
-#include "ui/designworkflow.h"
-#include "ui/facilityswitch.h"
-#include "ui/filecommands.h"
+#include "session/designworkflow.h"
+#include "session/facilityswitch.h"
+#include "session/filecommands.h"
 
 #include <QtTest>
 #include <functional>

@@ -1,9 +1,9 @@
 // The application's composition: every command of the main window reaches its part, and the diagram
 // window hides the toolbar while it is open.
 #include "fakeplatformservices.h"
-#include "ui/graphscreen.h"
-#include "ui/mainframe.h"
-#include "ui/workspace.h"
+#include "ui/diagram/graphscreen.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/workspace.h"
 #include "widgetlookup.h"
 
 #include <QAction>

@@ -1,0 +1,38 @@
+#pragma once
+// The calculator's screen for the catalogue pipes and the U-trough: the fields of the design's pipe
+// screen plus "キャンセル", without click hints.
+
+#include "docs/projectrecord.h"
+#include "session/designworkflow.h"
+#include "ui/calculators/velocityfacilityscreen.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace niruka {
+
+class VelocityPipeScreen : public VelocityFacilityScreen {
+    Q_OBJECT
+public:
+    explicit VelocityPipeScreen(QWidget *parent = nullptr);
+
+    // Title, depth caption, sizes (first selected), default roughness, empty gradient, "水深８割".
+    void fillSeries(FacilityKind kind);
+    FacilityKind kind() const { return m_kind; }
+    PipeEntries entries() const;
+    PipeForm form() const;
+    void setForm(const PipeForm &form);
+
+private:
+    FacilityKind m_kind = FacilityKind::VpPipe;
+    QLabel *m_title = nullptr;
+    QLabel *m_depthCaption = nullptr;
+    QListWidget *m_sizes = nullptr;
+    QLineEdit *m_gradient = nullptr;
+    QLineEdit *m_roughness = nullptr;
+    QComboBox *m_depth = nullptr;
+};
+
+} // namespace niruka

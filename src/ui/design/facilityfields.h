@@ -1,0 +1,43 @@
+#pragma once
+// The entry fields of the circular-pipe, ditch and polygon ditch screens, shared by the design's screens and
+// the velocity calculator's: read as entries for the rules and as a form for the project file, written back
+// from a form (a depth row outside the list leaves none chosen).
+
+#include "docs/projectrecord.h"
+#include "session/designworkflow.h"
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+
+namespace niruka {
+
+struct CircularFields {
+    QLineEdit *material, *diameter, *gradient, *roughness;
+    QComboBox *depth;
+};
+
+CircularEntries readCircularEntries(const CircularFields &f);
+CircularForm circularFormOf(const CircularEntries &e);
+void writeCircularForm(const CircularFields &f, const CircularForm &form);
+
+struct DitchFields {
+    QLineEdit *material, *height, *bottom, *top, *slope, *gradient, *roughness;
+    QComboBox *depth;
+};
+
+DitchEntries readDitchEntries(const DitchFields &f);
+DitchForm ditchFormOf(const DitchEntries &e);
+void writeDitchForm(const DitchFields &f, const DitchForm &form);
+
+struct PolygonFields {
+    QLineEdit *material, *bottom, *top, *height, *gradient, *roughness;
+    std::array<QLineEdit *, 8> x, y;
+};
+
+PolygonEntries readPolygonEntries(const PolygonFields &f);
+PolygonForm polygonFormOf(const PolygonEntries &e);
+void writePolygonForm(const PolygonFields &f, const PolygonForm &form);
+
+} // namespace niruka

@@ -1,0 +1,189 @@
+#pragma once
+// The application's one top-level window: the multiple-document area that holds every screen, the menu
+// bar, the toolbar, the one-panel status bar, and the lifecycle of the one open design.
+
+#include "model/designcase.h"
+#include "session/designcheck.h"
+#include "session/designworkflow.h"
+#include "session/facilityswitch.h"
+#include "session/filecommands.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace niruka {
+
+class CircularPipeScreen;
+class ConditionsScreen;
+class DitchScreen;
+class FacilityScreen;
+class PipeScreen;
+class PolygonDitchScreen;
+class ResultScreen;
+
+class MainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainFrame(QWidget *parent = nullptr);
+    ~MainFrame() override;
+
+    static QString applicationTitle(); // "ニルカ（雨水編）"
+
+    DesignCase &design() { return m_design; }
+    const DesignCase &design() const { return m_design; }
+
+    QMdiArea *mdiArea() const { return m_mdi; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    // Menu items and top-level menus by control name ("Men_FNew", "Men_G" …) and the toolbar buttons as
+    // "Toolbar1_1" … "Toolbar1_6" (4 is the separator). Null for an unknown name.
+    QAction *action(const char *name) const;
+    QAction *toolbarButton(int index) const;
+
+    // The status-bar panel "msg".
+    QString statusText() const;
+    QLabel *statusPanel() const { return m_msg; }
+
+    // Path of the project file the design was read from or last saved to; empty for a new design.
+    QString currentFileName() const { return m_fileName; }
+    void setCurrentFileName(const QString &path) { m_fileName = path; }
+
+    // Connects a command whose action lives elsewhere (open, save, print image, print, editor write, the
+    // diagram): "Men_FOpn", "Men_FOvw", "Men_FSav", "Men_FImg", "Men_FPrn", "Men_FEWri", "Men_G", and the
+    // conditions screen's calculators "Command4" (加重平均) and "Command2" (計算する). The toolbar buttons
+    // follow the menu item of the same command. Until a handler is set the command says in the status bar
+    // that it is not available yet.
+    void setCommandHandler(const char *name, std::function<void()> handler);
+    bool hasCommandHandler(const char *name) const;
+    // Runs the handler of `name`, or says in the status bar that the command is not available yet.
+    void runCommandHandler(const char *name);
+
+    // Adds `screen` as a sub-window at a position given in twips (1/1440 inch) and shows it. In a headless
+    // frame the screen becomes a hidden child of the frame instead and nullptr is returned.
+    QMdiSubWindow *addScreen(QWidget *screen, int leftTwips, int topTwips);
+    // A frame that is never shown (the command-line companion) can skip what only matters on screen: its
+    // screens are neither wrapped in sub-windows nor placed, sized or shown, so their layouts never run.
+    // Set before the first screen is added.
+    void setHeadless(bool headless) { m_headless = headless; }
+    bool isHeadless() const { return m_headless; }
+    int twipsToPixels(int twips) const;
+    // Makes the sub-window that holds `screen` the active one.
+    void activateScreen(QWidget *screen);
+
+    // The design screens while they are open (nullptr otherwise).
+    ConditionsScreen *conditionsScreen() const;
+    PipeScreen *pipeScreen() const;
+    CircularPipeScreen *circularPipeScreen() const;
+    DitchScreen *ditchScreen() const;
+    PolygonDitchScreen *polygonDitchScreen() const;
+    ResultScreen *resultScreen() const;
+    FacilityScreenId openFacilityScreen() const;
+    // The facility screen that is open, whichever kind (nullptr when none).
+    FacilityScreen *facilityScreen() const;
+
+    // An empty conditions screen at (0, 0) for a design read from a file: nothing chosen, no facility
+    // screen. Returns the one already open.
+    ConditionsScreen *openConditionsScreen();
+
+    // The design workflow, called by the screens.
+    void selectFacilityKind(FacilityKind kind);
+    // One check of the entries now on the screens: `facilityRules` (the facility screen's own rules) on a
+    // design at its defaults, then the values the calculators derive. The design takes the outcome only
+    // when everything passes; a refusal ends the result that is shown and leaves the design as it was.
+    using FacilityRules = std::function<std::optional<Refusal>(DesignCase &, const ConditionsEntries &)>;
+    std::optional<Refusal> checkDesign(const FacilityRules &facilityRules, CheckMode mode);
+    // Where the check finds the calculators' entries (installed by the calculators; none until then).
+    void setCalculatorEntries(std::function<CalculatorEntries()> entries)
+    {
+        m_calculatorEntries = std::move(entries);
+    }
+    // Starts the next design from the defaults (新規作成, 開く, 閉じる): nothing of the design before
+    // reaches it but what outlives a design (designKeepingLifetimeValues).
+    void resetDesign();
+    // Shows the result screen for the check just stored in the design, or brings it to the front when it
+    // already shows that check.
+    void showResult();
+    // Ends the result: the result screen closes if it is open, `capacity` goes back to 0, and toolbar
+    // buttons 3, 5 and 6 and the File menu's save, print and write items are off.
+    void closeResult();
+    // Whether the commands that print or save the result may run: a result is present and shown.
+    bool resultShown() const;
+    // A result is the check of the entries on the screens: any change of an entry of `screen` ends it.
+    void closeResultOnEntryChange(QWidget *screen);
+    // Shows a refusal: the "エラーメッセージ" box, then the focus on the field named.
+    void refuse(const Refusal &refusal, QWidget *facilityScreen);
+    // The entries of the conditions screen (empty when it is not open).
+    ConditionsEntries conditionsEntries() const;
+
+    void applyFileCommands(const FileCommandState &state);
+    FileCommandState fileCommands() const;
+
+public slots:
+    void statusMessage(const QString &text);
+
+    void FileNew();
+    void FileOpen();
+    void FileUpdate();
+    void fileSaveAs();
+    void FileImage();
+    void FilePrint();
+    void Kakikomi();
+    void Tojiru();
+    void openDiagram();
+    void startEditor();
+    void closeDesign();         // Men_FCls
+    void exitFromMenu();        // Men_FEnd
+    void showReference();       // Men_S
+    void showVersion();         // Men_HVer
+    void refreshFileCommands(); // the File menu opening
+
+signals:
+    // Tojiru has unloaded the screens of this window; screens of other parts unload theirs here.
+    void designScreensClosing();
+    // The user confirmed the exit.
+    void exitRequested();
+    // The conditions screen asks the intensity screen (I "直接入力", a click or key in the I field) or the
+    // runoff screen (C "直接入力") to close; those screens connect here.
+    void closeIntensityScreenRequested();
+    void closeRunoffScreenRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
+    void addDesignScreen(QWidget *screen, int leftTwips, int topTwips);
+    void closeSubWindowOf(QWidget *screen);
+    void quitApplication();
+    void placeAtTwips(QMdiSubWindow *window, int leftTwips, int topTwips);
+
+    DesignCase m_design;
+    QString m_fileName;
+    QMdiArea *m_mdi = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QLabel *m_msg = nullptr;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, std::function<void()>> m_handlers;
+    std::function<CalculatorEntries()> m_calculatorEntries;
+    bool m_exiting = false;
+    bool m_headless = false;
+    QList<QPointer<QWidget>> m_headlessScreens; // unloaded before the frame's members go
+
+    QPointer<ConditionsScreen> m_conditions;
+    QPointer<PipeScreen> m_pipe;
+    QPointer<CircularPipeScreen> m_circular;
+    QPointer<DitchScreen> m_ditch;
+    QPointer<PolygonDitchScreen> m_polygon;
+    QPointer<ResultScreen> m_result;
+    DesignCase m_shownResult; // the design as the result screen computed it
+};
+
+} // namespace niruka

@@ -1,0 +1,64 @@
+#include "ui/mainwindow/workspace.h"
+
+#include "ui/calculators/intensityscreen.h"
+#include "ui/calculators/intensitywiring.h"
+#include "ui/calculators/runoffscreen.h"
+#include "ui/diagram/graphscreen.h"
+#include "ui/mainwindow/mainframe.h"
+#include "ui/mainwindow/projectcommands.h"
+#include "ui/printimage/reportprintimage.h"
+
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+namespace niruka {
+
+Workspace::Workspace(MainFrame &frame) : QObject(&frame), m_frame(frame)
+{
+    m_calculators = new AuxiliaryCalculators(frame);
+    m_projectCommands = new ProjectCommands(frame, *m_calculators);
+    installReportCommands(frame, [this] {
+        // A report on one page leaves no room for the intensity screen beside it.
+        if (IntensityScreen *screen = m_calculators->existingIntensityScreen())
+            (screen->parentWidget() ? screen->parentWidget() : screen)->hide();
+    });
+    frame.setCommandHandler("Men_G", [this] { openGraph(); });
+}
+
+GraphScreen *Workspace::graphScreen() const
+{
+    return m_graph;
+}
+
+void Workspace::openGraph()
+{
+    if (!m_graph) {
+        m_graph = new GraphScreen;
+        m_graphWindow = m_frame.addScreen(m_graph, 0, 0);
+        connect(m_graph, &GraphScreen::closedByUser, this, [this] {
+            m_frame.toolBar()->show();
+            const DesignCase &design = m_frame.design();
+            m_frame.statusMessage(GraphScreen::closingStatusText(
+                design.result.capacity, design.result.designFlow, design.conditionsOpen != 0));
+        });
+    }
+    m_frame.toolBar()->hide();
+    m_frame.statusMessage(
+        QStringLiteral("コンピュータの速度により、グラフの描画に時間がかかる場合があります。"));
+    if (m_graphWindow)
+        m_graphWindow->move(0, 0);
+    m_graph->openFromMainMenu();
+}
+
+void Workspace::openDocument(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("gra"), Qt::CaseInsensitive) == 0) {
+        openGraph();
+        m_graph->openSettingsFile(path);
+        return;
+    }
+    m_projectCommands->openPath(path);
+}
+
+} // namespace niruka
