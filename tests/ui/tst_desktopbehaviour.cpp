@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -123,6 +124,7 @@ private slots:
     void polygonLayoutStaysStillAfterTheFirstCalculation();
     void conditionsLayoutStaysStillWithTheBorderlessLook();
     void diagramDrawButtonGettingItsFocusBackDoesNotDraw();
+    void requestWithoutAParentOpensOverTheActiveWindow();
 };
 
 // Each screen owns the button and the widget whose Enter leads to it.
@@ -530,6 +532,56 @@ void TestDesktopBehaviour::diagramDrawButtonGettingItsFocusBackDoesNotDraw()
     }
     QCOMPARE(graph->screenDrawings(), 2);
     QCOMPARE(graph->drawnState(), GraphScreen::DrawnState::None);
+}
+
+// A box or file dialog asked for without a widget (the rules' services) opens over the active modal
+// dialog, else over the active window.
+void TestDesktopBehaviour::requestWithoutAParentOpensOverTheActiveWindow()
+{
+    struct ParentRecorder : FakePlatformServices {
+        QList<QWidget *> parents;
+        MsgAnswer message(QWidget *parent, const MessageRequest &r) override
+        {
+            parents.append(parent);
+            return FakePlatformServices::message(parent, r);
+        }
+        QString openFileName(QWidget *parent, const QString &t, const QString &d, const QString &f) override
+        {
+            parents.append(parent);
+            return FakePlatformServices::openFileName(parent, t, d, f);
+        }
+        QString saveFileName(QWidget *parent, const QString &t, const QString &d, const QString &f) override
+        {
+            parents.append(parent);
+            return FakePlatformServices::saveFileName(parent, t, d, f);
+        }
+    } fake;
+    fake.answers = {MsgAnswer::No};
+    fake.fileAnswers = {QStringLiteral("/tmp/a.nrk")};
+    SessionServices &services = fake;
+
+    QWidget window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const MessageRequest question{QStringLiteral("確認"), QStringLiteral("x"), MsgButtons::YesNo,
+                                  MsgIcon::Question, MsgAnswer::Yes};
+    QCOMPARE(services.message(question), MsgAnswer::No);
+    QCOMPARE(services.openFileName(QStringLiteral("開く"), QStringLiteral("/tmp"), QStringLiteral("*.nrk")),
+             QStringLiteral("/tmp/a.nrk"));
+
+    QDialog dialog(&window);
+    dialog.setModal(true);
+    dialog.show();
+    QCOMPARE(services.saveFileName(QStringLiteral("名前を付けて保存"), QStringLiteral("/tmp"),
+                                   QStringLiteral("*.nrk")),
+             QString());
+    QCOMPARE(fake.parents, (QList<QWidget *>{&window, &window, &dialog}));
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake.messages.first().text, QStringLiteral("x"));
+    QCOMPARE(fake.fileRequests.size(), 2);
+    QCOMPARE(fake.fileRequests.first().filter, QStringLiteral("*.nrk"));
+    QVERIFY(fake.fileRequests.last().save);
 }
 
 QTEST_MAIN(TestDesktopBehaviour)

@@ -149,7 +149,29 @@ QtPlatformServices &qtServices()
 
 PlatformServices *g_current = nullptr;
 
+QWidget *dialogParent()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
 } // namespace
+
+MsgAnswer PlatformServices::message(const MessageRequest &request)
+{
+    return message(dialogParent(), request);
+}
+
+QString PlatformServices::openFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return openFileName(dialogParent(), title, folder, filter);
+}
+
+QString PlatformServices::saveFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return saveFileName(dialogParent(), title, folder, filter);
+}
 
 PlatformServices &platform()
 {

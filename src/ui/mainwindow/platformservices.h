@@ -1,7 +1,10 @@
 #pragma once
 // Everything that would block on the user or reach outside the process goes through this interface:
-// message boxes, file dialogs, the printer dialog, the beep and the external editor. The application
+// message boxes, file dialogs, the printer dialog, the beep and the external editor. The widget-free part
+// is SessionServices; this adds the dialogs' parent windows and the printer dialog. The application
 // uses QtPlatformServices; tests install a scripted fake, so no real modal dialog opens in a test.
+
+#include "session/sessionservices.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,24 +14,9 @@ class QWidget;
 
 namespace niruka {
 
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MsgIcon { None, Information, Question, Warning, Critical };
-enum class MsgAnswer { Ok, Cancel, Yes, No };
-
-struct MessageRequest {
-    QString title;
-    QString text;
-    MsgButtons buttons = MsgButtons::Ok;
-    MsgIcon icon = MsgIcon::None;
-    MsgAnswer defaultButton = MsgAnswer::Ok;
-};
-
-class PlatformServices {
+class PlatformServices : public SessionServices {
 public:
-    virtual ~PlatformServices() = default;
-
     virtual MsgAnswer message(QWidget *parent, const MessageRequest &request) = 0;
-    virtual void beep() = 0;
     // Return the chosen path, or an empty string when the user cancels.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filter) = 0;
@@ -36,8 +24,11 @@ public:
                                  const QString &filter) = 0;
     // Shows the system printer dialog for `printer`; false when the user cancels.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
-    // Starts the text editor on `path` without waiting; errors are ignored.
-    virtual void launchEditor(const QString &path) = 0;
+
+    // A request without a parent opens over the active modal dialog, else over the active window.
+    MsgAnswer message(const MessageRequest &request) final;
+    QString openFileName(const QString &title, const QString &folder, const QString &filter) final;
+    QString saveFileName(const QString &title, const QString &folder, const QString &filter) final;
 };
 
 // The services the running application uses; never null (defaults to the Qt implementation).
