@@ -139,6 +139,18 @@ struct Session {
                 out << w;
         return out;
     }
+    // The visible, enabled widgets of each type in turn, as one list.
+    template <class... T> QList<QWidget *> visibleOf() const
+    {
+        QList<QWidget *> out;
+        (
+            [&] {
+                for (T *w : visible<T>())
+                    out << w;
+            }(),
+            ...);
+        return out;
+    }
 
     void settle()
     {
@@ -284,11 +296,7 @@ struct ChooseLine : Command {
     int row = *rc::gen::inRange(-1, 16);
     void run(const Model &, Session &s) const override
     {
-        QList<QWidget *> lists;
-        for (QListWidget *l : s.visible<QListWidget>())
-            lists << l;
-        for (QComboBox *c : s.visible<QComboBox>())
-            lists << c;
+        const QList<QWidget *> lists = s.visibleOf<QListWidget, QComboBox>();
         if (!lists.isEmpty()) {
             QWidget *w = lists[list % lists.size()];
             if (auto *l = qobject_cast<QListWidget *>(w)) {
@@ -312,11 +320,7 @@ struct PressEnter : Command {
     int field = *rc::gen::inRange(0, 1000);
     void run(const Model &, Session &s) const override
     {
-        QList<QWidget *> targets;
-        for (QLineEdit *e : s.visible<QLineEdit>())
-            targets << e;
-        for (QListWidget *l : s.visible<QListWidget>())
-            targets << l;
+        const QList<QWidget *> targets = s.visibleOf<QLineEdit, QListWidget>();
         if (!targets.isEmpty()) {
             QWidget *w = targets[field % targets.size()];
             w->setFocus();
