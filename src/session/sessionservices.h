@@ -32,4 +32,17 @@ public:
     virtual void launchEditor(const QString &path) = 0;
 };
 
+// The services installed now, through a forwarder: a session built with it follows every later
+// setSessionServices. Before any is installed, a quiet one answers each box with its default button and
+// every file dialog with a cancel.
+SessionServices &sessionServices();
+// Installs the services (the application's, or a test's scripted fake); returns the previous ones, null
+// for the quiet default. Does not take ownership.
+SessionServices *setSessionServices(SessionServices *services);
+// Whether services other than the quiet default are installed.
+bool hasSessionServices();
+
+// The validation box: title "エラーメッセージ", OK only, no icon.
+void showError(SessionServices &services, const QString &text);
+
 } // namespace niruka

@@ -66,6 +66,7 @@ MainFrame::MainFrame(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(applicationTitle());
+    installPlatformAsSessionServices();
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIArea"));

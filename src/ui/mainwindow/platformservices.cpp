@@ -182,7 +182,14 @@ PlatformServices *setPlatform(PlatformServices *services)
 {
     PlatformServices *previous = g_current;
     g_current = services;
+    setSessionServices(&platform());
     return previous;
+}
+
+void installPlatformAsSessionServices()
+{
+    if (!hasSessionServices())
+        setSessionServices(&platform());
 }
 
 void showError(QWidget *parent, const QString &text)

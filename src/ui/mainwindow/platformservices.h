@@ -33,8 +33,11 @@ public:
 
 // The services the running application uses; never null (defaults to the Qt implementation).
 PlatformServices &platform();
-// Replaces the services (tests); returns the previous ones. Does not take ownership.
+// Replaces the services (tests); returns the previous ones. Does not take ownership. The sessions'
+// services (sessionServices()) follow.
 PlatformServices *setPlatform(PlatformServices *services);
+// Makes platform() the sessions' services unless a test installed its own (the main window does this).
+void installPlatformAsSessionServices();
 
 // Shorthand for the validation box: title "エラーメッセージ", OK only, no icon.
 void showError(QWidget *parent, const QString &text);
