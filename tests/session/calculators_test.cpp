@@ -90,7 +90,8 @@ struct Fixture {
                                                              handed << QStringLiteral("intensity cancelled");
                                                              rec.log << QStringLiteral("hand-back");
                                                          },
-                                                         [this] { ++entryChanges; }});
+                                                         [this] { ++entryChanges; },
+                                                         {}});
         calc.velocity().setEntryChanged([this] { ++entryChanges; });
     }
 };

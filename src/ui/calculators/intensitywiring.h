@@ -7,6 +7,7 @@
 #include "docs/projectfile.h"
 #include "docs/projectrecord.h"
 #include "session/designcheck.h"
+#include "session/intensitysession.h"
 #include "session/runoffrules.h"
 #include "session/runoffsession.h"
 
@@ -47,6 +48,7 @@ public:
     CalculatorEntries calculatorEntries();
 
     RunoffSession &runoffSession() { return m_runoffSession; }
+    IntensitySession &intensitySession() { return m_intensitySession; }
 
     void openRunoff();    // "加重平均"
     void openIntensity(); // "計算する" beside I
@@ -64,6 +66,7 @@ private:
     MainFrame &m_frame;
     std::unique_ptr<Events> m_events;
     RunoffSession m_runoffSession;
+    IntensitySession m_intensitySession;
     QPointer<RunoffScreen> m_runoff;
     QPointer<IntensityScreen> m_intensity;
     VelocityCalculator *m_velocity = nullptr;
