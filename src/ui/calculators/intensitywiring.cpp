@@ -64,6 +64,8 @@ public:
             hideScreen(view);
         } else if (isHelper(screen) && m_owner.m_intensity) {
             m_owner.m_intensity->helperOpened(screen);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenOpened(screen);
         }
     }
     void closed(ScreenId screen) override
@@ -76,6 +78,8 @@ public:
             m_owner.m_intensity = nullptr;
         } else if (isHelper(screen) && m_owner.m_intensity) {
             m_owner.m_intensity->helperClosed(screen);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenClosed(screen);
         }
     }
     void shown(ScreenId screen, bool visible) override
@@ -90,6 +94,8 @@ public:
             setCalculatorShown(m_owner.m_intensity, visible);
         } else if (isHelper(screen) && m_owner.m_intensity) {
             m_owner.m_intensity->helperShown(screen, visible);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenShown(screen, visible);
         }
     }
     void focus(const FocusRequest &request) override
@@ -97,8 +103,12 @@ public:
         const ScreenId s = request.control.screen;
         if (s == ScreenId::Runoff && m_owner.m_runoff)
             m_owner.m_runoff->showFocus(request);
+        else if (s == ScreenId::Intensity && request.activateScreen && m_owner.m_intensity)
+            m_owner.m_frame.activateScreen(m_owner.m_intensity);
         else if ((s == ScreenId::Intensity || isHelper(s)) && m_owner.m_intensity)
             m_owner.m_intensity->showFocus(request);
+        else if (isVelocity(s))
+            m_owner.m_velocity->showFocus(request);
     }
     void changed(Parts parts) override
     {
@@ -106,24 +116,33 @@ public:
             m_owner.m_runoff->render();
         if (m_owner.m_intensity)
             m_owner.m_intensity->renderParts(parts);
+        if (parts.testFlag(Part::Velocity) && m_owner.m_velocity)
+            m_owner.m_velocity->render();
     }
     void status(const QString &text) override { m_owner.m_frame.statusMessage(text); }
 
 private:
     static bool isHelper(ScreenId s) { return s == ScreenId::InflowTime || s == ScreenId::RiverTime; }
+    static bool isVelocity(ScreenId s)
+    {
+        return s == ScreenId::VelocitySelect || s == ScreenId::VelocityPipe || s == ScreenId::VelocityDitch ||
+               s == ScreenId::VelocityCircular || s == ScreenId::VelocityPolygon;
+    }
     AuxiliaryCalculators &m_owner;
 };
 
 AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
     : QObject(&frame), m_frame(frame), m_events(std::make_unique<Events>(*this)),
       m_runoffSession(frame.design(), *m_events, sessionServices()),
-      m_intensitySession(frame.design(), *m_events, sessionServices())
+      m_intensitySession(frame.design(), *m_events, sessionServices()),
+      m_velocitySession(frame.design(), *m_events, sessionServices())
 {
+    m_velocitySession.connectIntensity(m_intensitySession);
+    m_velocitySession.setEntryChanged([this] { m_frame.closeResult(); });
     IntensityHandBacks intensityHandBacks;
     intensityHandBacks.confirmed = [this](const QString &i) { onIntensityConfirmed(i); };
     intensityHandBacks.cancelled = [this] { onIntensityCancelled(); };
     intensityHandBacks.entryChanged = [this] { m_frame.closeResult(); };
-    intensityHandBacks.velocityRequested = [this] { m_velocity->open(); };
     m_intensitySession.setHandBacks(std::move(intensityHandBacks));
     m_runoffSession.setHandBacks(
         RunoffHandBacks{[this](const QString &c, const QString &a) { onRunoffConfirmed(c, a); },
@@ -135,14 +154,10 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
                             }
                         },
                         [this] { m_frame.closeResult(); }});
-    m_velocity = new VelocityCalculator(frame.design(), this);
-    m_velocity->setScreenHost([this](QWidget *screen, int left, int top) {
-        m_frame.closeResultOnEntryChange(screen);
-        m_frame.addScreen(screen, left, top);
-    });
+    m_velocity = new VelocityCalculator(m_velocitySession, this);
+    m_velocity->setScreenHost(
+        [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
     connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
-    connect(m_velocity, &VelocityCalculator::velocityCalculated, this,
-            [this](const QString &v) { m_intensitySession.acceptVelocity(v); });
     // The calculator's "キャンセル" leaves the intensity screen in front, not whichever screen is next.
     connect(m_velocity, &VelocityCalculator::cancelled, this, [this] {
         if (m_intensity && m_intensity->isVisible())
@@ -156,7 +171,12 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
     frame.setCalculatorEntries([this] { return calculatorEntries(); });
 }
 
-AuxiliaryCalculators::~AuxiliaryCalculators() = default;
+AuxiliaryCalculators::~AuxiliaryCalculators()
+{
+    // The velocity windows go while the session they show still exists.
+    delete m_velocity;
+    m_velocity = nullptr;
+}
 
 CalculatorEntries AuxiliaryCalculators::calculatorEntries()
 {

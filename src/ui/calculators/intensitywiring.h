@@ -10,6 +10,7 @@
 #include "session/intensitysession.h"
 #include "session/runoffrules.h"
 #include "session/runoffsession.h"
+#include "session/velocitysession.h"
 
 #include <QObject>
 #include <QPointer>
@@ -49,6 +50,7 @@ public:
 
     RunoffSession &runoffSession() { return m_runoffSession; }
     IntensitySession &intensitySession() { return m_intensitySession; }
+    VelocitySession &velocitySession() { return m_velocitySession; }
 
     void openRunoff();    // "加重平均"
     void openIntensity(); // "計算する" beside I
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<Events> m_events;
     RunoffSession m_runoffSession;
     IntensitySession m_intensitySession;
+    VelocitySession m_velocitySession;
     QPointer<RunoffScreen> m_runoff;
     QPointer<IntensityScreen> m_intensity;
     VelocityCalculator *m_velocity = nullptr;
