@@ -22,14 +22,14 @@ class VelocitySession;
 struct IntensityHandBacks {
     // "ＯＫ" succeeded: I ("0.0") for the conditions screen's I box, with its flat look, opt4, the focus on
     // the facility list and the menus and bars back.
-    std::function<void(const QString &intensityText)> confirmed;
+    std::function<void(const QString &intensityText)> confirmed = {};
     // "キャンセル", or the shown screen unloaded (direct entry, closing the design).
-    std::function<void()> cancelled;
+    std::function<void()> cancelled = {};
     // An entry of the screen or of its helpers changed (a text, an option, a box), also by a restore or a
     // rule: the owner closes the result.
-    std::function<void()> entryChanged;
+    std::function<void()> entryChanged = {};
     // "計算する" beside V when no VelocitySession is connected: the owner opens its velocity calculator.
-    std::function<void()> velocityRequested;
+    std::function<void()> velocityRequested = {};
 };
 
 class IntensitySession {

@@ -16,18 +16,18 @@
 namespace niruka {
 
 // What the owner of the conditions screen does when the calculator hands something back. Every member may
-// be left empty.
+// be left empty (each has an empty default, so members added later leave brace-initialised hand-backs valid).
 struct RunoffHandBacks {
     // "ＯＫ" succeeded: C ("0.0##") and A ("0.00") for the conditions screen's boxes, with their flat look,
     // opt6, the focus on "直接入力" and the menus and bars back.
-    std::function<void(const QString &coeffText, const QString &areaText)> confirmed;
+    std::function<void(const QString &coeffText, const QString &areaText)> confirmed = {};
     // "キャンセル", or the shown screen unloaded (direct entry, closing the design): the diagram menu and
     // the toolbar come back.
-    std::function<void()> cancelled;
+    std::function<void()> cancelled = {};
     // A project file restored the calculator and its rows give C and A: the texts only, no look changes.
-    std::function<void(const QString &coeffText, const QString &areaText)> restored;
+    std::function<void(const QString &coeffText, const QString &areaText)> restored = {};
     // An entry of the screen changed (a text, a box), also by a restore: the owner closes the result.
-    std::function<void()> entryChanged;
+    std::function<void()> entryChanged = {};
 };
 
 class RunoffSession {
