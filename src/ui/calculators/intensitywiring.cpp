@@ -44,13 +44,119 @@ void check(QWidget *screen, const char *option)
 
 } // namespace
 
-AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), m_frame(frame)
+// The sessions' events: each makes, places, shows, hides or unloads the window of its screen, or redraws
+// it, in the order the events come.
+class AuxiliaryCalculators::Events final : public SessionEvents {
+public:
+    explicit Events(AuxiliaryCalculators &owner) : m_owner(owner) {}
+
+    void opened(ScreenId screen) override
+    {
+        if (screen == ScreenId::Runoff) {
+            auto *view = new RunoffScreen(m_owner.m_runoffSession);
+            m_owner.m_runoff = view;
+            m_owner.m_frame.addScreen(view, 0, 0);
+            hideScreen(view);
+        } else if (screen == ScreenId::Intensity) {
+            auto *view = new IntensityScreen(m_owner.m_intensitySession);
+            m_owner.m_intensity = view;
+            m_owner.m_frame.addScreen(view, 0, 0);
+            hideScreen(view);
+        } else if (isHelper(screen) && m_owner.m_intensity) {
+            m_owner.m_intensity->helperOpened(screen);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenOpened(screen);
+        }
+    }
+    void closed(ScreenId screen) override
+    {
+        if (screen == ScreenId::Runoff) {
+            unloadScreen(m_owner.m_runoff);
+            m_owner.m_runoff = nullptr;
+        } else if (screen == ScreenId::Intensity) {
+            unloadScreen(m_owner.m_intensity);
+            m_owner.m_intensity = nullptr;
+        } else if (isHelper(screen) && m_owner.m_intensity) {
+            m_owner.m_intensity->helperClosed(screen);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenClosed(screen);
+        }
+    }
+    void shown(ScreenId screen, bool visible) override
+    {
+        if (screen == ScreenId::Runoff && m_owner.m_runoff) {
+            setCalculatorShown(m_owner.m_runoff, visible);
+            if (visible)
+                m_owner.m_frame.activateScreen(m_owner.m_runoff);
+        } else if (screen == ScreenId::Intensity && m_owner.m_intensity) {
+            if (visible)
+                m_owner.m_frame.activateScreen(m_owner.m_intensity);
+            setCalculatorShown(m_owner.m_intensity, visible);
+        } else if (isHelper(screen) && m_owner.m_intensity) {
+            m_owner.m_intensity->helperShown(screen, visible);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenShown(screen, visible);
+        }
+    }
+    void focus(const FocusRequest &request) override
+    {
+        const ScreenId s = request.control.screen;
+        if (s == ScreenId::Runoff && m_owner.m_runoff)
+            m_owner.m_runoff->showFocus(request);
+        else if (s == ScreenId::Intensity && request.activateScreen && m_owner.m_intensity)
+            m_owner.m_frame.activateScreen(m_owner.m_intensity);
+        else if ((s == ScreenId::Intensity || isHelper(s)) && m_owner.m_intensity)
+            m_owner.m_intensity->showFocus(request);
+        else if (isVelocity(s))
+            m_owner.m_velocity->showFocus(request);
+    }
+    void changed(Parts parts) override
+    {
+        if (parts.testFlag(Part::Runoff) && m_owner.m_runoff)
+            m_owner.m_runoff->render();
+        if (m_owner.m_intensity)
+            m_owner.m_intensity->renderParts(parts);
+        if (parts.testFlag(Part::Velocity) && m_owner.m_velocity)
+            m_owner.m_velocity->render();
+    }
+    void status(const QString &text) override { m_owner.m_frame.statusMessage(text); }
+
+private:
+    static bool isHelper(ScreenId s) { return s == ScreenId::InflowTime || s == ScreenId::RiverTime; }
+    static bool isVelocity(ScreenId s)
+    {
+        return s == ScreenId::VelocitySelect || s == ScreenId::VelocityPipe || s == ScreenId::VelocityDitch ||
+               s == ScreenId::VelocityCircular || s == ScreenId::VelocityPolygon;
+    }
+    AuxiliaryCalculators &m_owner;
+};
+
+AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
+    : QObject(&frame), m_frame(frame), m_events(std::make_unique<Events>(*this)),
+      m_runoffSession(frame.design(), *m_events, sessionServices()),
+      m_intensitySession(frame.design(), *m_events, sessionServices()),
+      m_velocitySession(frame.design(), *m_events, sessionServices())
 {
-    m_velocity = new VelocityCalculator(frame.design(), this);
-    m_velocity->setScreenHost([this](QWidget *screen, int left, int top) {
-        m_frame.closeResultOnEntryChange(screen);
-        m_frame.addScreen(screen, left, top);
-    });
+    m_velocitySession.connectIntensity(m_intensitySession);
+    m_velocitySession.setEntryChanged([this] { m_frame.closeResult(); });
+    IntensityHandBacks intensityHandBacks;
+    intensityHandBacks.confirmed = [this](const QString &i) { onIntensityConfirmed(i); };
+    intensityHandBacks.cancelled = [this] { onIntensityCancelled(); };
+    intensityHandBacks.entryChanged = [this] { m_frame.closeResult(); };
+    m_intensitySession.setHandBacks(std::move(intensityHandBacks));
+    m_runoffSession.setHandBacks(
+        RunoffHandBacks{[this](const QString &c, const QString &a) { onRunoffConfirmed(c, a); },
+                        [this] { onRunoffCancelled(); },
+                        [this](const QString &c, const QString &a) {
+                            if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
+                                cs->cField()->setText(c);
+                                cs->aField()->setText(a);
+                            }
+                        },
+                        [this] { m_frame.closeResult(); }});
+    m_velocity = new VelocityCalculator(m_velocitySession, this);
+    m_velocity->setScreenHost(
+        [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
     connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
     // The calculator's "キャンセル" leaves the intensity screen in front, not whichever screen is next.
     connect(m_velocity, &VelocityCalculator::cancelled, this, [this] {
@@ -65,93 +171,58 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), 
     frame.setCalculatorEntries([this] { return calculatorEntries(); });
 }
 
+AuxiliaryCalculators::~AuxiliaryCalculators()
+{
+    // The velocity windows go while the session they show still exists.
+    delete m_velocity;
+    m_velocity = nullptr;
+}
+
 CalculatorEntries AuxiliaryCalculators::calculatorEntries()
 {
     CalculatorEntries e;
-    if (m_intensity) {
-        e.intensity = &m_intensity->state();
-        e.river = m_intensity->riverForm();
+    if (m_intensitySession.exists()) {
+        e.intensity = &m_intensitySession.state();
+        e.river = m_intensitySession.riverForm();
     }
-    if (m_runoff) {
-        m_runoffRows = m_runoff->rows();
-        e.runoff = &m_runoffRows;
-    }
+    if (m_runoffSession.exists())
+        e.runoff = &m_runoffSession.rows();
     e.velocity = [this](VelocityFacility &facility) { return m_velocity->computeInto(facility); };
     return e;
 }
 
 RunoffScreen *AuxiliaryCalculators::runoffScreen()
 {
-    if (!m_runoff) {
-        m_runoff = new RunoffScreen(m_frame.design());
-        connect(m_runoff, &RunoffScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
-        connect(m_runoff, &RunoffScreen::runoffConfirmed, this, &AuxiliaryCalculators::onRunoffConfirmed);
-        connect(m_runoff, &RunoffScreen::runoffCancelled, this, &AuxiliaryCalculators::onRunoffCancelled);
-        m_frame.closeResultOnEntryChange(m_runoff);
-        m_frame.addScreen(m_runoff, 0, 0);
-        hideScreen(m_runoff);
-    }
+    m_runoffSession.ensure();
     return m_runoff;
 }
 
 IntensityScreen *AuxiliaryCalculators::intensityScreen()
 {
-    if (!m_intensity) {
-        m_intensity = new IntensityScreen(m_frame.design());
-        connect(m_intensity, &IntensityScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
-        connect(m_intensity, &IntensityScreen::intensityConfirmed, this,
-                &AuxiliaryCalculators::onIntensityConfirmed);
-        connect(m_intensity, &IntensityScreen::intensityCancelled, this,
-                &AuxiliaryCalculators::onIntensityCancelled);
-        connectVelocityCalculator(m_intensity, m_velocity);
-        m_frame.closeResultOnEntryChange(m_intensity);
-        connect(m_intensity, &IntensityScreen::entriesChanged, &m_frame, &MainFrame::closeResult);
-        m_frame.addScreen(m_intensity, 0, 0);
-        hideScreen(m_intensity);
-    }
+    m_intensitySession.ensure();
     return m_intensity;
 }
 
 void AuxiliaryCalculators::collect(ProjectRecord &record)
 {
-    if (m_intensity) {
-        record.intensity = m_intensity->form();
-        record.river = m_intensity->riverForm();
-        record.inflow = m_intensity->inflowForm();
+    if (m_intensitySession.exists()) {
+        record.intensity = m_intensitySession.form();
+        record.river = m_intensitySession.riverForm();
+        record.inflow = m_intensitySession.inflowForm();
     }
     const IntensityInputs &in = m_frame.design().intensity;
     record.kept = KeptInflowNumbers{in.slopeLength, in.slopeGradient, in.retardance};
-    if (m_runoff)
-        record.runoff = m_runoff->form();
+    if (m_runoffSession.exists())
+        record.runoff = m_runoffSession.form();
     record.velocity = m_velocity->forms();
 }
 
 void AuxiliaryCalculators::restore(const ProjectRecord &record, const ProjectReadResult &read)
 {
-    DesignCase &design = m_frame.design();
-    if (read.intensityRead) {
-        IntensityScreen *s = intensityScreen();
-        s->setForm(record.intensity);
-        s->setRiverForm(record.river);
-        s->calculate();
-        design.intensity.slopeLength = record.kept.slopeLength;
-        design.intensity.slopeGradient = record.kept.slopeGradient;
-        design.intensity.retardance = record.kept.retardance;
-        s->setInflowForm(record.inflow);
-        hideScreen(s);
-    }
-    if (read.runoffRead) {
-        RunoffScreen *s = runoffScreen();
-        s->setForm(record.runoff);
-        const RunoffOutcome out = s->calculate();
-        if (!out.refusal) {
-            if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
-                cs->cField()->setText(out.coeffText);
-                cs->aField()->setText(out.areaText);
-            }
-        }
-        hideScreen(s);
-    }
+    if (read.intensityRead)
+        m_intensitySession.restore(record.intensity, record.river, record.kept, record.inflow);
+    if (read.runoffRead)
+        m_runoffSession.restore(record.runoff);
     if (read.velocityRead) {
         m_velocity->setForms(record.velocity);
         m_velocity->recompute();
@@ -160,16 +231,12 @@ void AuxiliaryCalculators::restore(const ProjectRecord &record, const ProjectRea
 
 void AuxiliaryCalculators::openRunoff()
 {
-    RunoffScreen *s = runoffScreen();
-    s->openScreen();
-    m_frame.activateScreen(s);
+    m_runoffSession.open();
 }
 
 void AuxiliaryCalculators::openIntensity()
 {
-    IntensityScreen *s = intensityScreen();
-    m_frame.activateScreen(s);
-    s->openScreen();
+    m_intensitySession.open();
 }
 
 void AuxiliaryCalculators::onRunoffConfirmed(const QString &coeffText, const QString &areaText)
@@ -226,21 +293,13 @@ void AuxiliaryCalculators::onIntensityCancelled()
 // gives back the diagram menu and the toolbar it took, as its own buttons would.
 void AuxiliaryCalculators::discardRunoff()
 {
-    const bool shown = m_runoff && m_runoff->isVisible();
-    unloadScreen(m_runoff);
-    m_runoff = nullptr;
-    if (shown)
-        onRunoffCancelled();
+    m_runoffSession.discard();
 }
 
 void AuxiliaryCalculators::discardIntensity()
 {
-    const bool shown = m_intensity && m_intensity->isVisible();
-    unloadScreen(m_intensity);
-    m_intensity = nullptr;
+    m_intensitySession.discard();
     m_velocity->hideScreens();
-    if (shown)
-        onIntensityCancelled();
 }
 
 void AuxiliaryCalculators::unloadAll()
