@@ -27,7 +27,7 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
     m_gradient = makeField(this, "txt2", 7);
     m_roughness = makeField(this, "txt3", 7);
     m_depth = makeDepthList(this);
-    fillDepthList(m_depth, toQt(circularFillList()), kCircularFillDefaultPosition);
+    fillDepthList(m_depth, circularDepthLines(), circularDefaults().cbo1);
     m_calc = makeCalculateButton();
 
     auto *g = new QGridLayout;

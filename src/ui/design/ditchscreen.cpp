@@ -31,7 +31,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     m_gradient = makeField(this, "txt5", 7);
     m_roughness = makeField(this, "txt6", 7);
     m_depth = makeDepthList(this);
-    fillDepthList(m_depth, toQt(ditchFillList()), kDitchFillDefaultPosition);
+    fillDepthList(m_depth, ditchDepthLines(), ditchDefaults().cbo1);
     m_calc = makeCalculateButton();
 
     auto *shape = new QGroupBox(QStringLiteral("施設の形状"), this);

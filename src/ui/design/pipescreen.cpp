@@ -1,6 +1,7 @@
 #include "ui/design/pipescreen.h"
 
 #include "engine/catalogue.h"
+#include "session/facilityforms.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
 
@@ -82,7 +83,7 @@ void PipeScreen::setForm(const PipeForm &f)
     m_sizes->setCurrentRow(f.lst_pu);
     m_gradient->setText(f.txt1);
     m_roughness->setText(f.txt2);
-    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+    m_depth->setCurrentIndex(clampedRow(f.cbo1, m_depth->count()));
 }
 
 QWidget *PipeScreen::firstEntry() const
