@@ -2,7 +2,9 @@
 
 #include "engine/catalogue.h"
 #include "report/reportfile.h"
+#include "session/calculatorsessions.h"
 #include "session/facilityforms.h"
+#include "session/fieldtext.h"
 #include "session/intensityrules.h"
 #include "session/projectsession.h"
 #include "session/runoffrules.h"
@@ -30,11 +32,6 @@ ConditionsForm freshConditions()
     return f;
 }
 
-QString cut(const QString &text)
-{
-    return text.size() > kLineEditMaxLength ? text.left(kLineEditMaxLength) : text;
-}
-
 ScreenId screenOf(FacilityScreenId id)
 {
     switch (id) {
@@ -52,6 +49,11 @@ ScreenId screenOf(FacilityScreenId id)
     return ScreenId::Conditions;
 }
 
+Control cond(const char16_t *name)
+{
+    return {ScreenId::Conditions, QString::fromUtf16(name)};
+}
+
 int vertexIndex(const QString &name, const char *prefix)
 {
     const QLatin1StringView p(prefix);
@@ -66,6 +68,8 @@ int vertexIndex(const QString &name, const char *prefix)
 DesignSession::DesignSession(SessionServices &services, QObject *parent)
     : QObject(parent), m_services(services), m_conditions(freshConditions())
 {
+    m_calculators =
+        std::make_unique<CalculatorSessions>(m_design, static_cast<SessionEvents &>(*this), m_services);
     m_project = std::make_unique<ProjectSession>(*this);
     wireCalculators();
     // Start: a hint, and no result to save or print.
@@ -75,6 +79,31 @@ DesignSession::DesignSession(SessionServices &services, QObject *parent)
 }
 
 DesignSession::~DesignSession() = default;
+
+RunoffSession &DesignSession::runoff()
+{
+    return m_calculators->runoff();
+}
+
+IntensitySession &DesignSession::intensity()
+{
+    return m_calculators->intensity();
+}
+
+VelocitySession &DesignSession::velocity()
+{
+    return m_calculators->velocity();
+}
+
+CalculatorSessions &DesignSession::calculators()
+{
+    return *m_calculators;
+}
+
+const CalculatorSessions &DesignSession::calculators() const
+{
+    return *m_calculators;
+}
 
 ProjectSession &DesignSession::project()
 {
@@ -440,7 +469,7 @@ void DesignSession::setText(const Control &field, const QString &text)
     QString *target = textField(field);
     if (!target)
         return;
-    const QString next = cut(text);
+    const QString next = fieldText(text);
     if (*target == next)
         return;
     *target = next;
@@ -1019,20 +1048,101 @@ void DesignSession::hidePolygonInstruction()
 
 // --- the calculators ------------------------------------------------------------------------------------
 
-void DesignSession::wireCalculators() {}
-void DesignSession::openRunoffCalculator() {}
-void DesignSession::openIntensityCalculator() {}
-void DesignSession::discardRunoff() {}
-void DesignSession::discardIntensity() {}
-void DesignSession::unloadCalculators() {}
-void DesignSession::runoffConfirmed(const QString &, const QString &) {}
-void DesignSession::runoffCancelled() {}
-void DesignSession::intensityConfirmed(const QString &) {}
-void DesignSession::intensityCancelled() {}
+void DesignSession::wireCalculators()
+{
+    const auto endResult = [this] { closeResult(); };
+    RunoffHandBacks runoff;
+    runoff.confirmed = [this](const QString &c, const QString &a) { runoffConfirmed(c, a); };
+    runoff.cancelled = [this] { runoffCancelled(); };
+    runoff.restored = [this](const QString &c, const QString &a) {
+        setText(cond(u"txt_c"), c);
+        setText(cond(u"txt_a"), a);
+    };
+    runoff.entryChanged = endResult;
+    m_calculators->runoff().setHandBacks(std::move(runoff));
+    IntensityHandBacks intensity;
+    intensity.confirmed = [this](const QString &i) { intensityConfirmed(i); };
+    intensity.cancelled = [this] { intensityCancelled(); };
+    intensity.entryChanged = endResult;
+    m_calculators->intensity().setHandBacks(std::move(intensity));
+    m_calculators->velocity().setEntryChanged(endResult);
+}
+
+void DesignSession::openRunoffCalculator()
+{
+    m_calculators->runoff().open();
+}
+
+void DesignSession::openIntensityCalculator()
+{
+    m_calculators->intensity().open();
+}
+
+// A runoff or intensity screen that is unloaded while it is shown (新規作成, 開く, 閉じる, direct entry)
+// gives back the diagram menu and the toolbar it took, as its own buttons would.
+void DesignSession::discardRunoff()
+{
+    m_calculators->runoff().discard();
+}
+
+void DesignSession::discardIntensity()
+{
+    m_calculators->intensity().discard();
+}
+
+void DesignSession::unloadCalculators()
+{
+    m_calculators->discardAll();
+}
+
+void DesignSession::runoffConfirmed(const QString &coeffText, const QString &areaText)
+{
+    closeResult();
+    if (m_conditionsOpen) {
+        setText(cond(u"txt_c"), coeffText);
+        setText(cond(u"txt_a"), areaText);
+        m_looks.cFlat = m_looks.aFlat = true;
+        setChecked(cond(u"opt6"), true);
+        emit partsChanged(Part::Conditions);
+        emit focusRequested({cond(u"Command1"), FocusStyle::Plain, true});
+    }
+    m_design.runoffMode = RunoffMode::WeightedAverage;
+    setReferenceMenuEnabled(true);
+    setDiagramMenuEnabled(true);
+    setChrome(true, true);
+}
+
+void DesignSession::runoffCancelled()
+{
+    setDiagramMenuEnabled(true);
+    setToolbarVisible(true);
+}
+
+void DesignSession::intensityConfirmed(const QString &intensityText)
+{
+    closeResult();
+    if (m_conditionsOpen) {
+        setText(cond(u"txt_i"), intensityText);
+        m_looks.iFlat = true;
+        setChecked(cond(u"opt4"), true);
+        emit partsChanged(Part::Conditions);
+        focusConditions(QStringLiteral("lst_s"));
+    }
+    m_design.intensityMode = IntensityMode::Computed;
+    setDiagramMenuEnabled(true);
+    setToolbarVisible(true);
+}
+
+void DesignSession::intensityCancelled()
+{
+    setReferenceMenuEnabled(true);
+    setDiagramMenuEnabled(true);
+    setToolbarVisible(true);
+}
 
 CalculatorEntries DesignSession::calculatorEntries()
 {
-    return {};
+    return m_calculators->entries();
 }
 
 } // namespace niruka

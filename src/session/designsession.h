@@ -24,13 +24,11 @@
 
 namespace niruka {
 
+class CalculatorSessions;
 class IntensitySession;
 class ProjectSession;
 class RunoffSession;
 class VelocitySession;
-
-// A text field cuts what it is given to this many characters, as a line edit does.
-inline constexpr int kLineEditMaxLength = 32767;
 
 // The main window around the design.
 struct MainWindowState {
@@ -77,6 +75,11 @@ public:
     const ResultForm &result() const { return m_resultForm; }
     ConditionsEntries conditionsEntries() const; // empty while the conditions screen is closed
 
+    RunoffSession &runoff();
+    IntensitySession &intensity();
+    VelocitySession &velocity();
+    CalculatorSessions &calculators();
+    const CalculatorSessions &calculators() const;
     ProjectSession &project();
 
     // --- the main window -----------------------------------------------------------------------------
@@ -201,6 +204,7 @@ private:
     ResultForm m_resultForm;
     bool m_exiting = false;
 
+    std::unique_ptr<CalculatorSessions> m_calculators;
     std::unique_ptr<ProjectSession> m_project;
 };
 

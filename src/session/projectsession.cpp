@@ -1,5 +1,6 @@
 #include "session/projectsession.h"
 
+#include "session/calculatorsessions.h"
 #include "session/defaultfolder.h"
 #include "session/designsession.h"
 #include "session/filecommands.h"
@@ -105,6 +106,7 @@ ProjectRecord ProjectSession::collect() const
         record.facility.polygon = s.facility().polygon;
     if (s.isOpen(ScreenId::Result))
         record.result = s.result();
+    s.calculators().collect(record);
     return record;
 }
 
@@ -183,7 +185,26 @@ ProjectReadResult ProjectSession::openFile(const QString &path)
         break;
     }
 
-    (void)reread; // the calculators' sections follow here
+    // The calculators: a section the file holds is read over the screen's current entries (the screen
+    // is created hidden first), then restored; the intensity screen stays hidden in every case.
+    CalculatorSessions &calculators = s.calculators();
+    if (read.intensityRead) {
+        IntensitySession &intensity = calculators.intensity();
+        intensity.ensure();
+        record.intensity = intensity.form();
+        record.river = intensity.riverForm();
+        record.inflow = intensity.inflowForm();
+    }
+    if (read.runoffRead) {
+        calculators.runoff().ensure();
+        record.runoff = calculators.runoff().form();
+    }
+    if (read.velocityRead)
+        record.velocity = calculators.velocity().forms();
+    reread();
+    calculators.restore(record, read);
+    if (calculators.intensity().exists())
+        calculators.intensity().hide();
 
     // One check of everything restored, the calculators' values included (so the check sees the C and A
     // that the runoff screen handed back). Only a check that passes gives a result, shows the stored

@@ -1,6 +1,8 @@
 // The design session alone: 新規作成, the facility-kind switch, and 計算 with its refusals (the box first,
 // then the focus) and its result, without a widget.
 #include "session/facilityforms.h"
+#include "session/fieldtext.h"
+#include "session/runoffrules.h"
 #include "sessionlog.h"
 
 #include <functional>
@@ -362,6 +364,41 @@ TEST_F(DesignSessionTest, TheButtonsBesideCAndISwitchTheEntryMode)
     EXPECT_TRUE(session.conditions().opt7 && !session.conditions().opt8);
 }
 
+// The calculators hand their values back into the conditions screen with the flat look of a value not
+// typed, and give back the menus and bars they took.
+TEST_F(DesignSessionTest, TheCalculatorsHandBackIntoTheConditions)
+{
+    computeVp100();
+    session.weightedAverage();
+    EXPECT_FALSE(session.isOpen(ScreenId::Result));
+    EXPECT_EQ(session.window().statusText, runoffOpenStatusText());
+    log.clear();
+    session.runoffConfirmed(QStringLiteral("0.45"), QStringLiteral("12000.00"));
+    EXPECT_EQ(session.conditions().txt_c, QStringLiteral("0.45"));
+    EXPECT_EQ(session.conditions().txt_a, QStringLiteral("12000.00"));
+    EXPECT_TRUE(session.looks().cFlat && session.looks().aFlat && !session.looks().iFlat);
+    EXPECT_TRUE(session.conditions().opt6 && !session.conditions().opt5);
+    EXPECT_EQ(session.design().runoffMode, RunoffMode::WeightedAverage);
+    EXPECT_EQ(log, QStringList{QStringLiteral("focus Conditions.Command1")});
+    EXPECT_TRUE(session.window().toolbarVisible && session.window().diagramMenuEnabled);
+
+    session.computeIntensity();
+    EXPECT_FALSE(session.window().toolbarVisible);
+    log.clear();
+    session.intensityConfirmed(QStringLiteral("88.0"));
+    EXPECT_EQ(session.conditions().txt_i, QStringLiteral("88.0"));
+    EXPECT_TRUE(session.looks().iFlat && session.conditions().opt4);
+    EXPECT_EQ(session.design().intensityMode, IntensityMode::Computed);
+    EXPECT_EQ(log, QStringList{QStringLiteral("focus Conditions.lst_s")});
+    EXPECT_TRUE(session.window().toolbarVisible);
+
+    // A click into I makes it an entered value again.
+    session.clickInto(cond("txt_i"));
+    EXPECT_FALSE(session.looks().iFlat);
+    EXPECT_TRUE(session.conditions().opt3);
+    EXPECT_EQ(session.design().intensityMode, IntensityMode::Direct);
+}
+
 TEST_F(DesignSessionTest, TheQuestionsOfClosingAndEnding)
 {
     newDesign();
@@ -390,7 +427,7 @@ TEST_F(DesignSessionTest, ALongTextIsCutAsALineEditCutsIt)
 {
     session.fileNew();
     session.setText(cond("txt_c"), QString(40000, u'1'));
-    EXPECT_EQ(session.conditions().txt_c.size(), kLineEditMaxLength);
+    EXPECT_EQ(session.conditions().txt_c.size(), kFieldTextMaxLength);
 }
 
 } // namespace
