@@ -1070,29 +1070,44 @@ void DesignSession::wireCalculators()
 
 void DesignSession::openRunoffCalculator()
 {
-    m_calculators->runoff().open();
+    if (m_hooks.openRunoff)
+        m_hooks.openRunoff();
+    else
+        m_calculators->runoff().open();
 }
 
 void DesignSession::openIntensityCalculator()
 {
-    m_calculators->intensity().open();
+    if (m_hooks.openIntensity)
+        m_hooks.openIntensity();
+    else
+        m_calculators->intensity().open();
 }
 
 // A runoff or intensity screen that is unloaded while it is shown (新規作成, 開く, 閉じる, direct entry)
 // gives back the diagram menu and the toolbar it took, as its own buttons would.
 void DesignSession::discardRunoff()
 {
-    m_calculators->runoff().discard();
+    if (m_hooks.discardRunoff)
+        m_hooks.discardRunoff();
+    else
+        m_calculators->runoff().discard();
 }
 
 void DesignSession::discardIntensity()
 {
-    m_calculators->intensity().discard();
+    if (m_hooks.discardIntensity)
+        m_hooks.discardIntensity();
+    else
+        m_calculators->intensity().discard();
 }
 
 void DesignSession::unloadCalculators()
 {
-    m_calculators->discardAll();
+    if (m_hooks.discardAll)
+        m_hooks.discardAll();
+    else
+        m_calculators->discardAll();
 }
 
 void DesignSession::runoffConfirmed(const QString &coeffText, const QString &areaText)
@@ -1142,7 +1157,7 @@ void DesignSession::intensityCancelled()
 
 CalculatorEntries DesignSession::calculatorEntries()
 {
-    return m_calculators->entries();
+    return m_hooks.entries ? m_hooks.entries() : m_calculators->entries();
 }
 
 } // namespace niruka

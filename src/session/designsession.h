@@ -6,6 +6,7 @@
 // the user's clicks and keys to it. What the screens must do (open, close, raise a window, move the focus,
 // redraw a part) comes as SessionEvents, in the order the actions run, and again as Qt signals.
 
+#include "docs/projectfile.h"
 #include "docs/projectrecord.h"
 #include "model/designcase.h"
 #include "session/designcheck.h"
@@ -19,6 +20,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +55,21 @@ struct DesignLooks {
     ResultView result;                                // the result screen's texts and colour
 };
 
+// Calculators that live outside the session (the calculator windows that still keep their own state):
+// each hook that is set replaces the session's own calculator sessions for that step.
+struct CalculatorHooks {
+    std::function<void()> openRunoff;       // 加重平均
+    std::function<void()> openIntensity;    // 計算する
+    std::function<void()> discardRunoff;    // C 直接入力
+    std::function<void()> discardIntensity; // I 直接入力, a click or key in I
+    std::function<void()> discardAll;       // closing the design
+    std::function<CalculatorEntries()> entries;
+    std::function<void(ProjectRecord &)> collect;
+    // 開く: the record takes the current forms of the sections the file holds, then they are restored.
+    std::function<void(ProjectRecord &, const ProjectReadResult &)> formsBeforeRestore;
+    std::function<void(const ProjectRecord &, const ProjectReadResult &)> restore;
+};
+
 class DesignSession : public QObject, private SessionEvents {
     Q_OBJECT
 public:
@@ -81,6 +98,8 @@ public:
     CalculatorSessions &calculators();
     const CalculatorSessions &calculators() const;
     ProjectSession &project();
+    CalculatorHooks &calculatorHooks() { return m_hooks; }
+    const CalculatorHooks &calculatorHooks() const { return m_hooks; }
 
     // --- the main window -----------------------------------------------------------------------------
     void fileNew();            // 新規作成
@@ -203,6 +222,7 @@ private:
     bool m_resultOpen = false;
     ResultForm m_resultForm;
     bool m_exiting = false;
+    CalculatorHooks m_hooks;
 
     std::unique_ptr<CalculatorSessions> m_calculators;
     std::unique_ptr<ProjectSession> m_project;

@@ -106,7 +106,10 @@ ProjectRecord ProjectSession::collect() const
         record.facility.polygon = s.facility().polygon;
     if (s.isOpen(ScreenId::Result))
         record.result = s.result();
-    s.calculators().collect(record);
+    if (s.calculatorHooks().collect)
+        s.calculatorHooks().collect(record);
+    else
+        s.calculators().collect(record);
     return record;
 }
 
@@ -187,24 +190,33 @@ ProjectReadResult ProjectSession::openFile(const QString &path)
 
     // The calculators: a section the file holds is read over the screen's current entries (the screen
     // is created hidden first), then restored; the intensity screen stays hidden in every case.
+    const CalculatorHooks &hooks = s.calculatorHooks();
     CalculatorSessions &calculators = s.calculators();
-    if (read.intensityRead) {
-        IntensitySession &intensity = calculators.intensity();
-        intensity.ensure();
-        record.intensity = intensity.form();
-        record.river = intensity.riverForm();
-        record.inflow = intensity.inflowForm();
+    if (hooks.formsBeforeRestore) {
+        hooks.formsBeforeRestore(record, read);
+    } else {
+        if (read.intensityRead) {
+            IntensitySession &intensity = calculators.intensity();
+            intensity.ensure();
+            record.intensity = intensity.form();
+            record.river = intensity.riverForm();
+            record.inflow = intensity.inflowForm();
+        }
+        if (read.runoffRead) {
+            calculators.runoff().ensure();
+            record.runoff = calculators.runoff().form();
+        }
+        if (read.velocityRead)
+            record.velocity = calculators.velocity().forms();
     }
-    if (read.runoffRead) {
-        calculators.runoff().ensure();
-        record.runoff = calculators.runoff().form();
-    }
-    if (read.velocityRead)
-        record.velocity = calculators.velocity().forms();
     reread();
-    calculators.restore(record, read);
-    if (calculators.intensity().exists())
-        calculators.intensity().hide();
+    if (hooks.restore) {
+        hooks.restore(record, read);
+    } else {
+        calculators.restore(record, read);
+        if (calculators.intensity().exists())
+            calculators.intensity().hide();
+    }
 
     // One check of everything restored, the calculators' values included (so the check sees the C and A
     // that the runoff screen handed back). Only a check that passes gives a result, shows the stored
