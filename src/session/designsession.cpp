@@ -265,6 +265,7 @@ void DesignSession::openConditions()
         return;
     m_conditionsOpen = true;
     m_conditions = freshConditions();
+    m_kindRow = -1;
     m_looks.cFlat = m_looks.aFlat = m_looks.iFlat = false;
     m_looks.allowanceVisible = true;
     m_looks.conditionsTitle = QStringLiteral("計画条件");
@@ -291,7 +292,7 @@ void DesignSession::prepareNew()
     if (changed)
         entryChanged();
     setAllowance(false);
-    if (m_conditions.lst_s == 0)
+    if (m_kindRow == 0)
         choose(0);
     else
         setRow({ScreenId::Conditions, QStringLiteral("lst_s")}, 0);
@@ -304,6 +305,7 @@ void DesignSession::tojiru()
     if (m_conditionsOpen) {
         m_conditionsOpen = false;
         m_conditions = freshConditions();
+        m_kindRow = -1;
         m_design.conditionsOpen = 0;
         emit screenClosed(ScreenId::Conditions);
     }
@@ -477,18 +479,43 @@ void DesignSession::setText(const Control &field, const QString &text)
     entryChanged();
 }
 
-void DesignSession::setRow(const Control &list, int row)
+int *DesignSession::currentRowOf(const Control &list)
 {
-    if (list.screen == ScreenId::Conditions && list.name == u"lst_s") {
-        if (!m_conditionsOpen)
+    if (list.screen == ScreenId::Conditions && list.name == u"lst_s" && m_conditionsOpen)
+        return &m_kindRow;
+    if (list.screen == ScreenId::Pipe && list.name == u"lst_pu" && m_facility == FacilityScreenId::Pipe)
+        return &m_sizeRow;
+    return nullptr;
+}
+
+int DesignSession::currentRow(const Control &list) const
+{
+    if (list.screen == ScreenId::Conditions && list.name == u"lst_s")
+        return m_conditionsOpen ? m_kindRow : -1;
+    if (list.screen == ScreenId::Pipe && list.name == u"lst_pu")
+        return m_facility == FacilityScreenId::Pipe ? m_sizeRow : -1;
+    return -1;
+}
+
+void DesignSession::setRow(const Control &list, int row, bool selected)
+{
+    // The two lists whose rows count only while selected: the kind list and the pipe's size list.
+    if (int *current = currentRowOf(list)) {
+        const bool kinds = current == &m_kindRow;
+        int &shown = kinds ? m_conditions.lst_s : m_facilityForms.pipe.lst_pu;
+        const int count = kinds ? kFacilityKindCount : int(pipeLists(m_looks.pipeSeries).sizes.size());
+        const int next = clampedRow(row, count);
+        const int nextShown = selected ? next : -1;
+        if (next == *current) {
+            setSelected(list, selected);
             return;
-        const int next = clampedRow(row, kFacilityKindCount);
-        if (next == m_conditions.lst_s)
-            return;
-        m_conditions.lst_s = next;
-        emit partsChanged(Part::Conditions);
+        }
+        *current = next;
+        shown = nextShown;
+        emit partsChanged(kinds ? Parts(Part::Conditions) : Parts(Part::Facility));
         // The kind is chosen first; the change of the entry then ends the result.
-        choose(next);
+        if (kinds)
+            choose(next);
         entryChanged();
         return;
     }
@@ -496,12 +523,7 @@ void DesignSession::setRow(const Control &list, int row)
     int count = 0;
     switch (list.screen) {
     case ScreenId::Pipe:
-        if (m_facility != FacilityScreenId::Pipe)
-            return;
-        if (list.name == u"lst_pu") {
-            target = &m_facilityForms.pipe.lst_pu;
-            count = int(pipeLists(m_looks.pipeSeries).sizes.size());
-        } else if (list.name == u"cbo1") {
+        if (m_facility == FacilityScreenId::Pipe && list.name == u"cbo1") {
             target = &m_facilityForms.pipe.cbo1;
             count = int(pipeLists(m_looks.pipeSeries).depths.size());
         }
@@ -528,6 +550,21 @@ void DesignSession::setRow(const Control &list, int row)
         return;
     *target = next;
     emit partsChanged(Part::Facility);
+    entryChanged();
+}
+
+void DesignSession::setSelected(const Control &list, bool selected)
+{
+    int *current = currentRowOf(list);
+    if (!current)
+        return;
+    const bool kinds = current == &m_kindRow;
+    int &shown = kinds ? m_conditions.lst_s : m_facilityForms.pipe.lst_pu;
+    const int next = selected ? *current : -1;
+    if (shown == next)
+        return;
+    shown = next;
+    emit partsChanged(kinds ? Parts(Part::Conditions) : Parts(Part::Facility));
     entryChanged();
 }
 
@@ -558,6 +595,20 @@ void DesignSession::setChecked(const Control &option, bool on)
         entryChanged();
         return;
     }
+}
+
+void DesignSession::setFlatLook(const Control &field, bool flat)
+{
+    if (field.screen != ScreenId::Conditions || !m_conditionsOpen)
+        return;
+    bool *look = field.name == u"txt_c"   ? &m_looks.cFlat
+                 : field.name == u"txt_a" ? &m_looks.aFlat
+                 : field.name == u"txt_i" ? &m_looks.iFlat
+                                          : nullptr;
+    if (!look)
+        return;
+    *look = flat;
+    emit partsChanged(Part::Conditions);
 }
 
 void DesignSession::setPair(bool &first, bool firstOn, bool &second, bool secondOn)
@@ -604,7 +655,7 @@ void DesignSession::choose(int row)
 
 void DesignSession::chooseKindAgain(int row)
 {
-    if (!m_conditionsOpen || row != m_conditions.lst_s)
+    if (!m_conditionsOpen || row != m_kindRow)
         return;
     choose(row);
 }
@@ -617,6 +668,7 @@ void DesignSession::closeFacility(FacilityScreenId id)
     switch (id) {
     case FacilityScreenId::Pipe:
         m_facilityForms.pipe = {};
+        m_sizeRow = -1;
         break;
     case FacilityScreenId::Circular:
         m_facilityForms.circular = {};
@@ -646,6 +698,7 @@ void DesignSession::selectFacilityKind(FacilityKind kind)
         m_facility = FacilityScreenId::Pipe;
         m_looks.pipeSeries = kind;
         m_facilityForms.pipe = pipeDefaults(kind);
+        m_sizeRow = m_facilityForms.pipe.lst_pu;
         if (create) {
             emit screenOpened(ScreenId::Pipe);
         } else {
@@ -962,7 +1015,7 @@ void DesignSession::setConditionsForm(const ConditionsForm &f)
     setText({ScreenId::Conditions, QStringLiteral("txt_a")}, f.txt_a);
     setText({ScreenId::Conditions, QStringLiteral("txt_i")}, f.txt_i);
     if (f.lst_s >= 0 && f.lst_s < kFacilityKindCount) {
-        if (m_conditions.lst_s == f.lst_s)
+        if (m_kindRow == f.lst_s)
             choose(f.lst_s);
         else
             setRow({ScreenId::Conditions, QStringLiteral("lst_s")}, f.lst_s);

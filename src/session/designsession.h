@@ -125,8 +125,15 @@ public:
     // --- the conditions and facility screens: what a field now holds ----------------------------------
     // Text of a field (cut as a line edit cuts it). Any change of an entry ends the result.
     void setText(const Control &field, const QString &text);
-    // Row of a list or combo box: lst_s (a change chooses the kind), lst_pu, cbo1.
-    void setRow(const Control &list, int row);
+    // Row of a list or combo box: lst_s (a change chooses the kind), lst_pu, cbo1. The kind list and the
+    // size list count their row only while it is also selected (a list that takes the focus makes its
+    // first row current without selecting it).
+    void setRow(const Control &list, int row, bool selected = true);
+    void setSelected(const Control &list, bool selected);
+    // The current row of lst_s or lst_pu, selected or not (−1 for none).
+    int currentRow(const Control &list) const;
+    // The look of C ("txt_c"), A ("txt_a") or I ("txt_i"): flat for a value a calculator handed back.
+    void setFlatLook(const Control &field, bool flat);
     // An option set from outside its buttons (opt1 … opt8): the other of its pair goes off.
     void setChecked(const Control &option, bool on);
 
@@ -209,6 +216,7 @@ private:
     void discardIntensity();
     void unloadCalculators();
     QString *textField(const Control &field);
+    int *currentRowOf(const Control &list);
 
     SessionServices &m_services;
     DesignCase m_design;
@@ -217,6 +225,8 @@ private:
     DesignLooks m_looks;
     bool m_conditionsOpen = false;
     ConditionsForm m_conditions;
+    int m_kindRow = -1; // the kind list's current row
+    int m_sizeRow = -1; // the size list's current row
     FacilityScreenId m_facility = FacilityScreenId::None;
     FacilityForms m_facilityForms;
     bool m_resultOpen = false;
