@@ -159,9 +159,10 @@ void IntensitySession::focusOn(IntensityFocus focus, bool selectAll)
     const FocusControl c = controlOf(focus);
     if (!c.name)
         return;
-    const FocusStyle style = selectAll     ? FocusStyle::SelectAll
-                             : c.textField ? FocusStyle::CaretAtStart
-                                           : FocusStyle::Plain;
+    // Only a text field has a text to select or a caret to place.
+    const FocusStyle style = !c.textField ? FocusStyle::Plain
+                             : selectAll  ? FocusStyle::SelectAll
+                                          : FocusStyle::CaretAtStart;
     m_events.focus(FocusRequest{Control{ScreenId::Intensity, QString::fromLatin1(c.name)}, style, false});
 }
 
