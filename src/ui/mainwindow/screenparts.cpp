@@ -164,8 +164,9 @@ void addVertexRows(QWidget *parent, QGridLayout *grid, Qt::Alignment headAlign, 
         grid->addWidget(x[k], i + 1, 1);
         grid->addWidget(y[k], i + 1, 2);
     }
-    x[0]->setText(QStringLiteral(" 0"));
-    y[0]->setText(QStringLiteral(" 0"));
+    const PolygonForm defaults = polygonDefaults();
+    x[0]->setText(defaults.txt_x[0]);
+    y[0]->setText(defaults.txt_y[0]);
 }
 
 void clickOnEnter(QAbstractButton *button)
