@@ -342,6 +342,62 @@ TEST_F(DesignSessionTest, APassingCheckShowsTheResultAndAnyEntryChangeEndsIt)
     }
 }
 
+// A click into a field ends the result and shows the note of its screen; on the polygon screen a click
+// into a vertex also clears the sketch.
+TEST_F(DesignSessionTest, AClickShowsTheNoteOfItsField)
+{
+    struct Row {
+        int kind;
+        ScreenId screen;
+        const char *field;
+        QString status;
+        bool clearsSketch;
+    };
+    const Row rows[] = {
+        {0, ScreenId::Conditions, "txt_a", conditionsHint(), false},
+        {0, ScreenId::Pipe, "lst_pu", facilityHint(), false},
+        {4, ScreenId::Circular, "txt1", facilityHint(), false},
+        {6, ScreenId::Ditch, "txt5", facilityHint(), false},
+        {6, ScreenId::Ditch, "cbo1", ditchDepthHint(), false},
+        {7, ScreenId::Polygon, "txt_m", facilityHint(), false},
+        {7, ScreenId::Polygon, "txt4", conditionsHint(), false},
+        {7, ScreenId::Polygon, "txt_y3", conditionsHint(), true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.field);
+        newDesign();
+        session.setRow(cond("lst_s"), row.kind);
+        if (row.kind == 7) {
+            const char *const vertices[][2] = {{"txt_x2", "0"}, {"txt_y2", "1"},  {"txt_x3", "2"},
+                                               {"txt_y3", "1"}, {"txt_x4", "2"},  {"txt_y4", "0"},
+                                               {"txt1", "2"},   {"txt2", "2"},    {"txt3", "1"},
+                                               {"txt4", "1"},   {"txt5", "0.013"}};
+            for (const auto &v : vertices)
+                session.setText({ScreenId::Polygon, QString::fromLatin1(v[0])}, QString::fromLatin1(v[1]));
+        } else if (row.kind == 4) {
+            session.setText({ScreenId::Circular, QStringLiteral("txt1")}, QStringLiteral("0.3"));
+            session.setText({ScreenId::Circular, QStringLiteral("txt2")}, QStringLiteral("10"));
+            session.setText({ScreenId::Circular, QStringLiteral("txt3")}, QStringLiteral("0.013"));
+        } else if (row.kind == 6) {
+            for (const char *f : {"txt1", "txt2", "txt3", "txt4"})
+                session.setText({ScreenId::Ditch, QString::fromLatin1(f)}, QStringLiteral("0.3"));
+            session.setText({ScreenId::Ditch, QStringLiteral("txt5")}, QStringLiteral("10"));
+            session.setText({ScreenId::Ditch, QStringLiteral("txt6")}, QStringLiteral("0.013"));
+        } else {
+            session.setRow({ScreenId::Pipe, QStringLiteral("lst_pu")}, 2);
+            session.setText({ScreenId::Pipe, QStringLiteral("txt1")}, QStringLiteral("10"));
+        }
+        session.calculate();
+        ASSERT_TRUE(session.isOpen(ScreenId::Result)) << services.messages.last().text.toStdString();
+        const bool sketched = !session.looks().polygonSketch.isEmpty();
+        EXPECT_EQ(sketched, row.kind == 7);
+        session.clickInto({row.screen, QString::fromLatin1(row.field)});
+        EXPECT_FALSE(session.isOpen(ScreenId::Result));
+        EXPECT_EQ(session.window().statusText, row.status);
+        EXPECT_EQ(session.looks().polygonSketch.isEmpty(), row.clearsSketch || !sketched);
+    }
+}
+
 TEST_F(DesignSessionTest, TheButtonsBesideCAndISwitchTheEntryMode)
 {
     newDesign();
