@@ -228,11 +228,7 @@ void IntensitySession::chooseT1Computed()
 {
     // The option shows the state again; the inflow time screen decides t1.
     apply(IntensityEffect{}, true);
-    if (!m_inflowExists) {
-        m_inflowExists = true;
-        m_inflow = shownInflow(m_inflowKept);
-        m_events.opened(ScreenId::InflowTime);
-    }
+    ensureInflow();
     m_inflowVisible = true;
     m_events.shown(ScreenId::InflowTime, true);
 }
@@ -267,6 +263,8 @@ void IntensitySession::chooseComputedVelocity()
     apply(IntensityEffect{}, true);
     if (m_velocity)
         m_velocity->open();
+    else if (m_handBacks.velocityRequested)
+        m_handBacks.velocityRequested();
 }
 
 void IntensitySession::setRiverCourse(bool checked)
@@ -413,6 +411,16 @@ void IntensitySession::restore(const IntensityForm &form, const RiverTimeForm &r
     hide();
 }
 
+void IntensitySession::ensureInflow()
+{
+    if (m_inflowExists)
+        return;
+    m_inflowExists = true;
+    m_inflowVisible = false;
+    m_inflow = shownInflow(m_inflowKept);
+    m_events.opened(ScreenId::InflowTime);
+}
+
 InflowTimeForm IntensitySession::inflowForm() const
 {
     return m_inflowExists ? m_inflow : m_inflowKept;
@@ -520,13 +528,19 @@ void IntensitySession::setRiverForm(const RiverTimeForm &form)
     }
 }
 
+void IntensitySession::ensureRiver()
+{
+    if (m_riverExists)
+        return;
+    m_riverExists = true;
+    m_riverVisible = false;
+    m_river = shownRiver(m_riverKept);
+    m_events.opened(ScreenId::RiverTime);
+}
+
 void IntensitySession::openRiver()
 {
-    if (!m_riverExists) {
-        m_riverExists = true;
-        m_river = shownRiver(m_riverKept);
-        m_events.opened(ScreenId::RiverTime);
-    }
+    ensureRiver();
     m_riverVisible = true;
     m_events.shown(ScreenId::RiverTime, true);
 }

@@ -28,6 +28,8 @@ struct IntensityHandBacks {
     // An entry of the screen or of its helpers changed (a text, an option, a box), also by a restore or a
     // rule: the owner closes the result.
     std::function<void()> entryChanged;
+    // "計算する" beside V when no VelocitySession is connected: the owner opens its velocity calculator.
+    std::function<void()> velocityRequested;
 };
 
 class IntensitySession {
@@ -102,6 +104,8 @@ public:
     bool inflowVisible() const noexcept { return m_inflowExists && m_inflowVisible; }
     InflowTimeForm inflowForm() const;
     void setInflowForm(const InflowTimeForm &form);
+    // Creates the inflow screen hidden with the kept form when it does not exist yet.
+    void ensureInflow();
     // txt1 (L), txt2 (S), txt3 (n) by index 0–2 or by control name.
     void setInflowText(int index, const QString &text);
     bool setInflowText(const QString &controlName, const QString &text);
@@ -119,6 +123,8 @@ public:
     void setRiverForm(const RiverTimeForm &form);
     // "計算" beside chk1: creates the river screen if needed (with the kept form) and shows it.
     void openRiver();
+    // Creates the river screen hidden with the kept form when it does not exist yet.
+    void ensureRiver();
     // The exclusive pair as clicked: "開発前" (true) or "開発後" (false).
     void chooseRiverStage(bool beforeDevelopment);
     // txt1 (L), txt2 (i) by index 0–1 or by control name.

@@ -268,6 +268,9 @@ void VelocitySession::create(ScreenId screen)
         break;
     case ScreenId::VelocityPolygon:
         m_polygon = PolygonForm{};
+        // The first vertex starts at the origin.
+        m_polygon.txt_x[0] = QStringLiteral(" 0");
+        m_polygon.txt_y[0] = QStringLiteral(" 0");
         m_sketch.clear();
         m_instructionVisible = true;
         break;
@@ -457,29 +460,69 @@ void VelocitySession::chooseFormula(VelocityFormula formula)
     setFormula(formula == VelocityFormula::Manning, formula == VelocityFormula::Kutter);
 }
 
-bool VelocitySession::setText(ScreenId screen, const QString &control, const QString &text)
+QString *VelocitySession::textField(ScreenId screen, const QString &control)
 {
     if (!isFacilityScreen(screen) || !existsFlag(screen))
-        return false;
-    QString *field = nullptr;
+        return nullptr;
     switch (screen) {
     case ScreenId::VelocityPipe:
-        field = control == QLatin1String("txt1")   ? &m_pipe.txt1
-                : control == QLatin1String("txt2") ? &m_pipe.txt2
-                                                   : nullptr;
-        break;
+        return control == QLatin1String("txt1")   ? &m_pipe.txt1
+               : control == QLatin1String("txt2") ? &m_pipe.txt2
+                                                  : nullptr;
     case ScreenId::VelocityDitch:
-        field = ditchField(m_ditch, control);
-        break;
+        return ditchField(m_ditch, control);
     case ScreenId::VelocityCircular:
-        field = circularField(m_circular, control);
-        break;
+        return circularField(m_circular, control);
     case ScreenId::VelocityPolygon:
-        field = polygonField(m_polygon, control);
-        break;
+        return polygonField(m_polygon, control);
     default:
-        break;
+        return nullptr;
     }
+}
+
+int *VelocitySession::rowField(ScreenId screen, const QString &control, qsizetype *count)
+{
+    if (!isFacilityScreen(screen) || !existsFlag(screen))
+        return nullptr;
+    if (screen == ScreenId::VelocityPipe && control == QLatin1String("lst_pu")) {
+        *count = m_pipeSizes.size();
+        return &m_pipe.lst_pu;
+    }
+    if (control != QLatin1String("cbo1"))
+        return nullptr;
+    switch (screen) {
+    case ScreenId::VelocityPipe:
+        *count = m_pipeDepthLines.size();
+        return &m_pipe.cbo1;
+    case ScreenId::VelocityDitch:
+        *count = static_cast<qsizetype>(troughFillList().size());
+        return &m_ditch.cbo1;
+    case ScreenId::VelocityCircular:
+        *count = static_cast<qsizetype>(circularFillList().size());
+        return &m_circular.cbo1;
+    default:
+        return nullptr;
+    }
+}
+
+QString VelocitySession::text(ScreenId screen, const QString &control) const
+{
+    const QString *t = const_cast<VelocitySession *>(this)->textField(screen, control);
+    return t ? *t : QString();
+}
+
+int VelocitySession::row(ScreenId screen, const QString &control) const
+{
+    if (screen == ScreenId::VelocitySelect && control == QLatin1String("lst_s"))
+        return m_selectExists ? m_select.currentRow : -1;
+    qsizetype count = 0;
+    const int *r = const_cast<VelocitySession *>(this)->rowField(screen, control, &count);
+    return r ? *r : -1;
+}
+
+bool VelocitySession::setText(ScreenId screen, const QString &control, const QString &text)
+{
+    QString *field = textField(screen, control);
     if (!field)
         return false;
     if (setField(*field, text))
@@ -495,31 +538,8 @@ bool VelocitySession::setRow(ScreenId screen, const QString &control, int row)
         setKindRow(row);
         return true;
     }
-    if (!isFacilityScreen(screen) || !existsFlag(screen))
-        return false;
-    int *slot = nullptr;
     qsizetype count = 0;
-    if (screen == ScreenId::VelocityPipe && control == QLatin1String("lst_pu")) {
-        slot = &m_pipe.lst_pu;
-        count = m_pipeSizes.size();
-    } else if (control == QLatin1String("cbo1")) {
-        switch (screen) {
-        case ScreenId::VelocityPipe:
-            slot = &m_pipe.cbo1;
-            count = m_pipeDepthLines.size();
-            break;
-        case ScreenId::VelocityDitch:
-            slot = &m_ditch.cbo1;
-            count = static_cast<qsizetype>(troughFillList().size());
-            break;
-        case ScreenId::VelocityCircular:
-            slot = &m_circular.cbo1;
-            count = static_cast<qsizetype>(circularFillList().size());
-            break;
-        default:
-            break;
-        }
-    }
+    int *slot = rowField(screen, control, &count);
     if (!slot)
         return false;
     const int r = rowWithin(row, count);

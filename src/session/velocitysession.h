@@ -89,6 +89,9 @@ public:
     // A facility screen's text field or list by control name ("txt1", "txt_m", "txt_x3", "lst_pu", "cbo1");
     // false when the screen does not exist or has no such control. Rows outside a list give −1.
     bool setText(ScreenId screen, const QString &control, const QString &text);
+    // What such a control shows: its text, or its row (−1 for none or no such control).
+    QString text(ScreenId screen, const QString &control) const;
+    int row(ScreenId screen, const QString &control) const;
     bool setRow(ScreenId screen, const QString &control, int row);
     // A click into a vertex field of the polygon screen clears the sketch.
     void clickVertex();
@@ -134,6 +137,8 @@ private:
     void entryChanged();
     bool &existsFlag(ScreenId screen);
     bool &visibleFlag(ScreenId screen);
+    QString *textField(ScreenId screen, const QString &control);
+    int *rowField(ScreenId screen, const QString &control, qsizetype *count);
 
     DesignCase &m_design;
     SessionEvents &m_events;

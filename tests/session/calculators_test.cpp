@@ -90,7 +90,8 @@ struct Fixture {
                                                              handed << QStringLiteral("intensity cancelled");
                                                              rec.log << QStringLiteral("hand-back");
                                                          },
-                                                         [this] { ++entryChanges; }});
+                                                         [this] { ++entryChanges; },
+                                                         {}});
         calc.velocity().setEntryChanged([this] { ++entryChanges; });
     }
 };
@@ -485,6 +486,10 @@ TEST(VelocitySession, ChoosingAKindKeepsOnlyItsScreen)
             EXPECT_EQ(v.pipeSeries(), static_cast<FacilityKind>(r.kind));
         }
     }
+    // The polygon screen starts with its first vertex at the origin.
+    v.setKindRow(7);
+    EXPECT_EQ(v.polygonForm().txt_x[0], QStringLiteral(" 0"));
+    EXPECT_EQ(v.polygonForm().txt_y[0], QStringLiteral(" 0"));
     // The U-trough's list: a pipe screen refilled with the trough depths.
     v.setKindRow(5);
     EXPECT_EQ(v.pipeDepthCaption(), QStringLiteral("有効水深"));

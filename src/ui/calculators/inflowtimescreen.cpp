@@ -1,6 +1,6 @@
 #include "ui/calculators/inflowtimescreen.h"
 
-#include "session/inflowtimerules.h"
+#include "session/intensitysession.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/platformservices.h"
 #include "ui/mainwindow/screenparts.h"
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace niruka {
@@ -43,8 +44,53 @@ QLabel *boxed(const QString &text, QWidget *parent)
 
 } // namespace
 
+// A session of the screen's own, for a screen used alone: its design's numbers are copied into the
+// caller's inputs after a successful "ＯＫ".
+struct InflowTimeScreen::Own final : SessionEvents {
+    Own(InflowTimeScreen &screen, IntensityInputs &inputs)
+        : screen(screen), inputs(inputs), session(design, *this, sessionServices())
+    {
+    }
+    void opened(ScreenId) override {}
+    void closed(ScreenId) override {}
+    void shown(ScreenId s, bool visible) override
+    {
+        if (s == ScreenId::InflowTime)
+            screen.setVisible(visible);
+    }
+    void focus(const FocusRequest &request) override { screen.showFocus(request); }
+    void changed(Parts parts) override
+    {
+        if (parts.testFlag(Part::InflowTime))
+            screen.render();
+    }
+    void status(const QString &) override {}
+
+    InflowTimeScreen &screen;
+    IntensityInputs &inputs;
+    DesignCase design;
+    IntensitySession session;
+};
+
+InflowTimeScreen::InflowTimeScreen(IntensitySession &session, QWidget *parent)
+    : QDialog(parent), m_session(&session)
+{
+    build();
+    render();
+}
+
 InflowTimeScreen::InflowTimeScreen(IntensityInputs &inputs, QWidget *parent)
-    : QDialog(parent), m_inputs(inputs)
+    : QDialog(parent), m_own(std::make_unique<Own>(*this, inputs)), m_session(&m_own->session)
+{
+    m_session->ensure();
+    m_session->ensureInflow();
+    build();
+    render();
+}
+
+InflowTimeScreen::~InflowTimeScreen() = default;
+
+void InflowTimeScreen::build()
 {
     setObjectName(QStringLiteral("InflowTimeScreen"));
     setWindowTitle(QStringLiteral("流入時間の計算　（草地、樹林地等）"));
@@ -72,6 +118,9 @@ InflowTimeScreen::InflowTimeScreen(IntensityInputs &inputs, QWidget *parent)
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMaximumWidth(100);
         EventHook::installFieldSelection(edit);
+        const int index = row;
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, index](const QString &t) { m_session->setInflowText(index, t); });
         fields->addWidget(edit, row, 2);
         if (!unit.isEmpty())
             fields->addWidget(new QLabel(unit, this), row, 3);
@@ -103,42 +152,52 @@ InflowTimeScreen::InflowTimeScreen(IntensityInputs &inputs, QWidget *parent)
     EventHook::onEnter(m_length, [this] { focusSelectingAll(m_gradient); });
     EventHook::onEnter(m_gradient, [this] { focusSelectingAll(m_retardance); });
     EventHook::onEnter(m_retardance, [this] { m_ok->setFocus(); });
-    connect(m_ok, &QPushButton::clicked, this, &InflowTimeScreen::onOk);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (!m_session->inflowOk() || !m_own)
+            return;
+        IntensityInputs &in = m_own->design.intensity;
+        m_own->inputs.slopeLength = in.slopeLength;
+        m_own->inputs.slopeGradient = in.slopeGradient;
+        m_own->inputs.retardance = in.retardance;
+        m_own->inputs.inflowTime = in.inflowTime;
+        emit inflowTimeCalculated(m_session->form().txt3);
+    });
     connect(buttons.cancel, &QPushButton::clicked, this, [this] {
-        hide();
-        emit discardRequested();
+        if (m_own) {
+            hide();
+            emit discardRequested();
+            return;
+        }
+        m_session->inflowCancel();
     });
 }
 
 InflowTimeForm InflowTimeScreen::form() const
 {
-    return InflowTimeForm{m_length->text(), m_gradient->text(), m_retardance->text()};
+    return m_session->inflowForm();
 }
 
 void InflowTimeScreen::setForm(const InflowTimeForm &form)
 {
-    m_length->setText(form.txt1);
-    m_gradient->setText(form.txt2);
-    m_retardance->setText(form.txt3);
+    m_session->setInflowForm(form);
 }
 
-void InflowTimeScreen::onOk()
+void InflowTimeScreen::render()
 {
-    const InflowOutcome out = computeInflowTimeScreen(form());
-    if (out.refusal) {
-        showError(this, out.refusal->message);
-        QLineEdit *field = out.refusal->field == InflowField::SlopeLength     ? m_length
-                           : out.refusal->field == InflowField::SlopeGradient ? m_gradient
-                                                                              : m_retardance;
-        focusCaretAtStart(field);
-        return;
+    const InflowTimeForm f = m_session->inflowForm();
+    for (const auto &[edit, text] :
+         {std::pair{m_length, f.txt1}, {m_gradient, f.txt2}, {m_retardance, f.txt3}}) {
+        if (edit->text() != text) {
+            const QSignalBlocker block(edit);
+            edit->setText(text);
+        }
     }
-    m_inputs.slopeLength = out.slopeLength;
-    m_inputs.slopeGradient = out.slopeGradient;
-    m_inputs.retardance = out.retardance;
-    m_inputs.inflowTime = out.inflowTime;
-    hide();
-    emit inflowTimeCalculated(out.inflowTimeText);
+}
+
+void InflowTimeScreen::showFocus(const FocusRequest &request)
+{
+    if (auto *edit = findChild<QLineEdit *>(request.control.name))
+        focusCaretAtStart(edit);
 }
 
 } // namespace niruka

@@ -7,19 +7,32 @@
 #include "model/designcase.h"
 
 #include <QDialog>
+#include <memory>
 
 class QLineEdit;
 class QPushButton;
 
 namespace niruka {
 
+class IntensitySession;
+struct FocusRequest;
+
+// A view of the inflow part of an IntensitySession.
 class InflowTimeScreen : public QDialog {
     Q_OBJECT
 public:
+    // A view of the owner's intensity session (its inflow screen).
+    explicit InflowTimeScreen(IntensitySession &session, QWidget *parent = nullptr);
+    // A screen alone with a session of its own: the numbers go into `inputs`, the hand-back and the
+    // discard come out as the signals below.
     explicit InflowTimeScreen(IntensityInputs &inputs, QWidget *parent = nullptr);
+    ~InflowTimeScreen() override;
 
     InflowTimeForm form() const;
     void setForm(const InflowTimeForm &form);
+
+    void render();
+    void showFocus(const FocusRequest &request);
 
 signals:
     // t1 formatted "0.0#" for the intensity screen's t1 field.
@@ -28,9 +41,11 @@ signals:
     void discardRequested();
 
 private:
-    void onOk();
+    struct Own;
+    void build();
 
-    IntensityInputs &m_inputs;
+    std::unique_ptr<Own> m_own;
+    IntensitySession *m_session = nullptr;
     QLineEdit *m_length = nullptr;
     QLineEdit *m_gradient = nullptr;
     QLineEdit *m_retardance = nullptr;

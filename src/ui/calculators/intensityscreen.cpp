@@ -2,6 +2,7 @@
 
 #include "ui/calculators/inflowtimescreen.h"
 #include "ui/calculators/rivertimescreen.h"
+#include "ui/calculators/runoffscreen.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/platformservices.h"
 #include "ui/mainwindow/screenparts.h"
@@ -16,35 +17,23 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace niruka {
 namespace {
 
-// The screen lives in a sub-window of the main window when it has one; hiding hides that frame too.
-void setScreenShown(QWidget *screen, bool shown)
+const QString &textOf(const IntensityForm &f, int index)
 {
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget()))
-        sub->setVisible(shown);
-    screen->setVisible(shown);
-    if (shown) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget()))
-            sub->raise();
-        screen->raise();
-    }
+    std::array<const QString *, 9> t{&f.txt1, &f.txt2, &f.txt3, &f.txt4, &f.txt5,
+                                     &f.txt6, &f.txt7, &f.txt8, &f.txt9};
+    return *t[static_cast<std::size_t>(index)];
 }
 
-QString *textOf(IntensityForm &f, int index)
+bool optionOf(const IntensityForm &f, int index)
 {
-    std::array<QString *, 9> t{&f.txt1, &f.txt2, &f.txt3, &f.txt4, &f.txt5,
-                               &f.txt6, &f.txt7, &f.txt8, &f.txt9};
-    return t[static_cast<std::size_t>(index)];
-}
-
-bool *optionOf(IntensityForm &f, int index)
-{
-    std::array<bool *, 8> o{&f.Option1, &f.Option2, &f.Option3, &f.Option4,
-                            &f.Option5, &f.Option6, &f.Option7, &f.Option8};
+    std::array<bool, 8> o{f.Option1, f.Option2, f.Option3, f.Option4,
+                          f.Option5, f.Option6, f.Option7, f.Option8};
     return o[static_cast<std::size_t>(index)];
 }
 
@@ -70,13 +59,54 @@ QLabel *cell(const QString &text, QWidget *parent)
 
 } // namespace
 
-IntensityScreen::IntensityScreen(DesignCase &design, QWidget *parent) : QWidget(parent), m_design(design)
+// The events of a session the screen owns: the screen is its only view.
+class IntensityScreen::OwnEvents final : public SessionEvents {
+public:
+    explicit OwnEvents(IntensityScreen &screen) : m_screen(screen) {}
+    void opened(ScreenId screen) override { m_screen.helperOpened(screen); }
+    void closed(ScreenId screen) override { m_screen.helperClosed(screen); }
+    void shown(ScreenId screen, bool visible) override
+    {
+        if (screen == ScreenId::Intensity)
+            setCalculatorShown(&m_screen, visible);
+        else
+            m_screen.helperShown(screen, visible);
+    }
+    void focus(const FocusRequest &request) override { m_screen.showFocus(request); }
+    void changed(Parts parts) override { m_screen.renderParts(parts); }
+    void status(const QString &text) override { emit m_screen.statusTextRequested(text); }
+
+private:
+    IntensityScreen &m_screen;
+};
+
+IntensityScreen::IntensityScreen(IntensitySession &session, QWidget *parent)
+    : QWidget(parent), m_session(&session)
 {
-    setObjectName(QStringLiteral("IntensityScreen"));
-    setWindowTitle(QStringLiteral("降雨強度"));
     build();
-    // The screen keeps the size it has with every group shown, like a form of fixed size; hidden
-    // parts leave their space empty instead of collapsing the layout.
+    settle();
+}
+
+IntensityScreen::IntensityScreen(DesignCase &design, QWidget *parent)
+    : QWidget(parent), m_ownEvents(std::make_unique<OwnEvents>(*this)),
+      m_ownSession(std::make_unique<IntensitySession>(design, *m_ownEvents, sessionServices())),
+      m_session(m_ownSession.get())
+{
+    IntensityHandBacks handBacks;
+    handBacks.confirmed = [this](const QString &i) { emit intensityConfirmed(i); };
+    handBacks.cancelled = [this] { emit intensityCancelled(); };
+    handBacks.entryChanged = [this] { emit entriesChanged(); };
+    handBacks.velocityRequested = [this] { emit velocityCalculatorRequested(); };
+    m_session->setHandBacks(std::move(handBacks));
+    build();
+    m_session->ensure();
+    settle();
+}
+
+// The screen keeps the size it has with every group shown, like a form of fixed size; hidden parts leave
+// their space empty instead of collapsing the layout.
+void IntensityScreen::settle()
+{
     QList<QWidget *> hideable{m_t1Group, m_t2Group, m_velocityGroup, m_figure, m_lbl1, m_riverButton};
     hideable << m_cdWidgets << m_tLine << m_lengthWidgets;
     for (QWidget *w : hideable) {
@@ -98,6 +128,8 @@ IntensityScreen::~IntensityScreen()
 
 void IntensityScreen::build()
 {
+    setObjectName(QStringLiteral("IntensityScreen"));
+    setWindowTitle(QStringLiteral("降雨強度"));
     auto *top = new QVBoxLayout(this);
 
     // Formulas and constants.
@@ -118,8 +150,7 @@ void IntensityScreen::build()
         pair->addStretch();
         fg->addLayout(pair, i / 3, (i % 3) * 2, 1, 2);
         m_formula[static_cast<std::size_t>(i)] = opt;
-        connect(opt, &QRadioButton::clicked, this,
-                [this, i] { apply(IntensityRules::chooseFormula(m_state, i + 1)); });
+        connect(opt, &QRadioButton::clicked, this, [this, i] { m_session->chooseFormula(i + 1); });
     }
     fg->addWidget(new QLabel(QStringLiteral("Ｉ：１時間当たりの降雨強度 (mm/hr)"), formulas), 2, 0, 1, 3);
     fg->addWidget(new QLabel(QStringLiteral("ｔ：到達時間 (min)"), formulas), 2, 3, 1, 3);
@@ -133,7 +164,7 @@ void IntensityScreen::build()
         edit->setFixedHeight(edit->sizeHint().height());
         m_txt[static_cast<std::size_t>(i)] = edit;
         connect(edit, &QLineEdit::textEdited, this,
-                [this, i](const QString &text) { *textOf(m_state.form, i) = text; });
+                [this, i](const QString &text) { m_session->setText(i, text); });
     }
     auto *constants = new QHBoxLayout;
     auto addConstant = [&](const QString &label, QLineEdit *edit, bool optional) {
@@ -271,52 +302,31 @@ void IntensityScreen::build()
     buttons->addWidget(cancel);
     top->addLayout(buttons);
 
-    // Options: each runs its rule; the two that open a helper leave the state to the helper.
-    connect(m_option[0], &QRadioButton::clicked, this,
-            [this] { apply(IntensityRules::chooseT1Direct(m_state)); });
-    connect(m_option[1], &QRadioButton::clicked, this, [this] {
-        render();
-        openInflowScreen();
-    });
-    connect(m_option[2], &QRadioButton::clicked, this,
-            [this] { apply(IntensityRules::chooseTDirect(m_state)); });
-    connect(m_option[3], &QRadioButton::clicked, this,
-            [this] { apply(IntensityRules::chooseTComputed(m_state)); });
-    connect(m_option[4], &QRadioButton::clicked, this,
-            [this] { apply(IntensityRules::chooseT2Direct(m_state)); });
-    connect(m_option[5], &QRadioButton::clicked, this,
-            [this] { apply(IntensityRules::chooseT2Computed(m_state)); });
-    connect(m_option[6], &QRadioButton::clicked, this,
-            [this] { apply(IntensityRules::chooseAssumedVelocity(m_state)); });
-    connect(m_option[7], &QRadioButton::clicked, this, [this] {
-        render();
-        emit velocityCalculatorRequested();
-    });
-    connect(m_chk1, &QCheckBox::clicked, this,
-            [this](bool checked) { apply(IntensityRules::setRiverCourse(m_state, checked)); });
-    connect(m_riverButton, &QPushButton::clicked, this, &IntensityScreen::openRiverScreen);
-    connect(m_ok, &QPushButton::clicked, this, &IntensityScreen::onOk);
+    // Options: each hands its click to the session.
+    connect(m_option[0], &QRadioButton::clicked, this, [this] { m_session->chooseT1Direct(); });
+    connect(m_option[1], &QRadioButton::clicked, this, [this] { m_session->chooseT1Computed(); });
+    connect(m_option[2], &QRadioButton::clicked, this, [this] { m_session->chooseTDirect(); });
+    connect(m_option[3], &QRadioButton::clicked, this, [this] { m_session->chooseTComputed(); });
+    connect(m_option[4], &QRadioButton::clicked, this, [this] { m_session->chooseT2Direct(); });
+    connect(m_option[5], &QRadioButton::clicked, this, [this] { m_session->chooseT2Computed(); });
+    connect(m_option[6], &QRadioButton::clicked, this, [this] { m_session->chooseAssumedVelocity(); });
+    connect(m_option[7], &QRadioButton::clicked, this, [this] { m_session->chooseComputedVelocity(); });
+    connect(m_chk1, &QCheckBox::clicked, this, [this](bool checked) { m_session->setRiverCourse(checked); });
+    connect(m_riverButton, &QPushButton::clicked, this, [this] { m_session->openRiver(); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { m_session->ok(); });
     // The screen opens with the focus on "ＯＫ" and the Enter chains end on the buttons: Enter presses them.
     clickOnEnter(m_ok);
     clickOnEnter(m_riverButton);
-    connect(cancel, &QPushButton::clicked, this, &IntensityScreen::onCancel);
+    connect(cancel, &QPushButton::clicked, this, [this] { m_session->cancel(); });
 
-    // Clicking a time or velocity field chooses its direct entry.
-    EventHook::onClick(m_txt[7], [this] {
-        if (!m_state.form.Option3)
-            apply(IntensityRules::chooseTDirect(m_state));
-    });
-    EventHook::onClick(m_txt[2], [this] { apply(IntensityRules::chooseT1Direct(m_state)); });
-    EventHook::onClick(m_txt[8], [this] {
-        if (!m_state.form.Option5)
-            apply(IntensityRules::chooseT2Direct(m_state));
-    });
-    EventHook::onClick(m_txt[4], [this] { apply(IntensityRules::chooseAssumedVelocity(m_state)); });
+    // A click into the time or velocity fields (the session decides what it chooses).
+    for (int i : {2, 4, 7, 8})
+        EventHook::onClick(m_txt[static_cast<std::size_t>(i)], [this, i] { m_session->clickInto(i); });
 
     // Enter: a → b → c (⑤, ⑥) or the t "直接入力" option; c → d.
     EventHook::onEnter(m_txt[0], [this] { focusSelectingAll(m_txt[1]); });
     EventHook::onEnter(m_txt[1], [this] {
-        if (m_state.cdVisible)
+        if (m_session->state().cdVisible)
             focusSelectingAll(m_txt[5]);
         else
             m_option[2]->setFocus();
@@ -326,93 +336,81 @@ void IntensityScreen::build()
 
 void IntensityScreen::render()
 {
-    const IntensityForm &f = m_state.form;
+    const IntensityState &st = m_session->state();
+    const IntensityForm &f = st.form;
     const int formula = chosenFormula(f);
-    for (int i = 0; i < 6; ++i)
-        m_formula[static_cast<std::size_t>(i)]->setChecked(formula == i + 1);
+    for (int i = 0; i < 6; ++i) {
+        QRadioButton *opt = m_formula[static_cast<std::size_t>(i)];
+        const QSignalBlocker block(opt);
+        opt->setChecked(formula == i + 1);
+    }
     for (int i = 0; i < 9; ++i) {
         QLineEdit *edit = m_txt[static_cast<std::size_t>(i)];
-        const QString &text = *textOf(m_state.form, i);
-        if (edit->text() != text)
+        const QString &text = textOf(f, i);
+        if (edit->text() != text) {
+            const QSignalBlocker block(edit);
             edit->setText(text);
+        }
     }
-    for (int i = 0; i < 8; ++i)
-        m_option[static_cast<std::size_t>(i)]->setChecked(*optionOf(m_state.form, i));
-    m_chk1->setChecked(f.chk1 != 0);
+    for (int i = 0; i < 8; ++i) {
+        QRadioButton *opt = m_option[static_cast<std::size_t>(i)];
+        const QSignalBlocker block(opt);
+        opt->setChecked(optionOf(f, i));
+    }
+    {
+        const QSignalBlocker block(m_chk1);
+        m_chk1->setChecked(f.chk1 != 0);
+    }
     m_lbl1->setText(f.lbl1);
 
     for (QWidget *w : m_cdWidgets)
-        w->setVisible(m_state.cdVisible);
+        w->setVisible(st.cdVisible);
     m_txt[5]->setFrame(true);
     m_txt[6]->setFrame(true);
     for (QWidget *w : m_tLine)
-        w->setVisible(m_state.tLineVisible);
-    m_t1Group->setVisible(m_state.t1GroupVisible);
-    m_t2Group->setVisible(m_state.t2GroupVisible);
-    m_velocityGroup->setVisible(m_state.velocityVisible);
+        w->setVisible(st.tLineVisible);
+    m_t1Group->setVisible(st.t1GroupVisible);
+    m_t2Group->setVisible(st.t2GroupVisible);
+    m_velocityGroup->setVisible(st.velocityVisible);
     for (QWidget *w : m_lengthWidgets)
-        w->setVisible(m_state.lengthVisible);
-    m_figure->setVisible(m_state.figureVisible);
-    m_lbl1->setVisible(m_state.sourceVisible);
-    m_riverButton->setVisible(m_state.riverButtonVisible);
-    m_txt[7]->setFrame(m_state.tFramed);
-    m_txt[2]->setFrame(m_state.t1Framed);
-    m_txt[8]->setFrame(m_state.t2Framed);
-    m_txt[4]->setFrame(m_state.vFramed);
+        w->setVisible(st.lengthVisible);
+    m_figure->setVisible(st.figureVisible);
+    m_lbl1->setVisible(st.sourceVisible);
+    m_riverButton->setVisible(st.riverButtonVisible);
+    m_txt[7]->setFrame(st.tFramed);
+    m_txt[2]->setFrame(st.t1Framed);
+    m_txt[8]->setFrame(st.t2Framed);
+    m_txt[4]->setFrame(st.vFramed);
 }
 
-void IntensityScreen::apply(const IntensityEffect &effect)
+void IntensityScreen::renderParts(Parts parts)
 {
-    if (effect.discardInflow)
-        discardInflow();
-    if (effect.discardRiver)
-        discardRiver();
-    render();
-    if (effect.focus != IntensityFocus::None)
-        focusField(effect.focus, effect.selectAll);
+    if (parts.testFlag(Part::Intensity))
+        render();
+    if (parts.testFlag(Part::InflowTime) && m_inflow)
+        m_inflow->render();
+    if (parts.testFlag(Part::RiverTime) && m_river)
+        m_river->render();
 }
 
-QWidget *IntensityScreen::widgetOf(IntensityFocus focus) const
+void IntensityScreen::showFocus(const FocusRequest &request)
 {
-    switch (focus) {
-    case IntensityFocus::None:
-        return nullptr;
-    case IntensityFocus::Ok:
-        return m_ok;
-    case IntensityFocus::A:
-        return m_txt[0];
-    case IntensityFocus::B:
-        return m_txt[1];
-    case IntensityFocus::T1:
-        return m_txt[2];
-    case IntensityFocus::L:
-        return m_txt[3];
-    case IntensityFocus::V:
-        return m_txt[4];
-    case IntensityFocus::C:
-        return m_txt[5];
-    case IntensityFocus::D:
-        return m_txt[6];
-    case IntensityFocus::T:
-        return m_txt[7];
-    case IntensityFocus::T2:
-        return m_txt[8];
-    case IntensityFocus::TDirect:
-        return m_option[2];
-    case IntensityFocus::AssumeV:
-        return m_option[6];
+    if (request.control.screen == ScreenId::InflowTime) {
+        if (m_inflow)
+            m_inflow->showFocus(request);
+        return;
     }
-    return nullptr;
-}
-
-void IntensityScreen::focusField(IntensityFocus focus, bool selectAll)
-{
-    QWidget *w = widgetOf(focus);
+    if (request.control.screen == ScreenId::RiverTime) {
+        if (m_river)
+            m_river->showFocus(request);
+        return;
+    }
+    QWidget *w = findChild<QWidget *>(request.control.name);
     if (!w)
         return;
-    if (selectAll)
+    if (request.style == FocusStyle::SelectAll)
         focusSelectingAll(w);
-    else if (qobject_cast<QLineEdit *>(w))
+    else if (request.style == FocusStyle::CaretAtStart)
         focusCaretAtStart(w);
     else
         w->setFocus();
@@ -420,162 +418,92 @@ void IntensityScreen::focusField(IntensityFocus focus, bool selectAll)
 
 void IntensityScreen::openScreen()
 {
-    apply(IntensityRules::prepareOpening(m_state));
-    setScreenShown(this, true);
-    m_ok->setFocus();
+    m_session->open();
 }
 
 IntensityForm IntensityScreen::form() const
 {
-    return m_state.form;
+    return m_session->form();
 }
 
 void IntensityScreen::setForm(const IntensityForm &form)
 {
-    m_state.form = form;
-    IntensityRules::prepareOpening(m_state);
-    const bool computedT2 = form.Option4 && form.Option6;
-    m_state.velocityVisible = computedT2 && form.chk1 == 0;
-    m_state.lengthVisible = computedT2 && form.chk1 == 0;
-    m_state.figureVisible = form.chk1 == 0;
-    m_state.sourceVisible = form.chk1 != 0;
-    m_state.riverButtonVisible = form.chk1 != 0;
-    m_state.tFramed = form.Option3;
-    m_state.t1Framed = !form.Option2;
-    m_state.t2Framed = form.Option5;
-    m_state.vFramed = !form.Option8;
-    render();
+    m_session->setForm(form);
 }
 
 RiverTimeForm IntensityScreen::riverForm() const
 {
-    return m_river ? m_river->form() : m_riverKept;
+    return m_session->riverForm();
 }
 
 void IntensityScreen::setRiverForm(const RiverTimeForm &form)
 {
-    m_riverKept = form;
-    if (m_river)
-        m_river->setForm(form);
+    m_session->setRiverForm(form);
 }
 
 InflowTimeForm IntensityScreen::inflowForm() const
 {
-    return m_inflow ? m_inflow->form() : m_inflowKept;
+    return m_session->inflowForm();
 }
 
 void IntensityScreen::setInflowForm(const InflowTimeForm &form)
 {
-    m_inflowKept = form;
-    if (m_inflow)
-        m_inflow->setForm(form);
+    m_session->setInflowForm(form);
 }
 
 QString IntensityScreen::calculate()
 {
-    const IntensityOutcome out = computeIntensity(m_state, riverForm(), m_design.intensity);
-    return out.refusal ? QString() : out.intensityText;
+    return m_session->calculate();
 }
 
 void IntensityScreen::acceptVelocity(const QString &velocityText)
 {
-    IntensityRules::acceptVelocity(m_state, velocityText);
-    render();
+    m_session->acceptVelocity(velocityText);
 }
 
-void IntensityScreen::onOk()
+// The helpers are modal dialogs over this screen, made and unloaded as the session opens and closes them.
+void IntensityScreen::helperOpened(ScreenId screen)
 {
-    const RiverTimeForm river = riverForm();
-    std::optional<IntensityRefusal> refusal = validateIntensity(m_state, river);
-    IntensityOutcome out;
-    if (!refusal) {
-        out = computeIntensity(m_state, river, m_design.intensity);
-        refusal = out.refusal;
-    }
-    if (refusal) {
-        showError(this, refusal->message);
-        switch (refusal->followUp) {
-        case IntensityFollowUp::SelectFormula1:
-            apply(IntensityRules::chooseFormula(m_state, 1));
-            break;
-        case IntensityFollowUp::OpenRiverScreen:
-            openRiverScreen();
-            break;
-        case IntensityFollowUp::None:
-            break;
-        }
-        if (refusal->focus != IntensityFocus::None)
-            focusField(refusal->focus, !refusal->caretAtStart);
-        return;
-    }
-    setScreenShown(this, false);
-    emit statusTextRequested(intensityDoneStatusText());
-    emit intensityConfirmed(out.intensityText);
-}
-
-void IntensityScreen::onCancel()
-{
-    setScreenShown(this, false);
-    emit statusTextRequested(intensityDoneStatusText());
-    emit intensityCancelled();
-}
-
-void IntensityScreen::openInflowScreen()
-{
-    if (!m_inflow) {
-        m_inflow = new InflowTimeScreen(m_design.intensity, this);
+    if (screen == ScreenId::InflowTime && !m_inflow) {
+        m_inflow = new InflowTimeScreen(*m_session, this);
         m_inflow->setWindowFlag(Qt::Dialog);
-        m_inflow->setForm(m_inflowKept);
-        connect(m_inflow, &InflowTimeScreen::inflowTimeCalculated, this, [this](const QString &t1) {
-            m_inflowKept = m_inflow->form();
-            IntensityRules::acceptInflowTime(m_state, t1);
-            render();
-        });
-        connect(m_inflow, &InflowTimeScreen::discardRequested, this, &IntensityScreen::discardInflow);
-        onEntryChange(m_inflow, [this] { emit entriesChanged(); });
-    }
-    m_inflow->show();
-    m_inflow->raise();
-}
-
-RiverTimeScreen *IntensityScreen::river()
-{
-    if (!m_river) {
-        m_river = new RiverTimeScreen(this);
+        m_inflow->hide();
+    } else if (screen == ScreenId::RiverTime && !m_river) {
+        m_river = new RiverTimeScreen(*m_session, this);
         m_river->setWindowFlag(Qt::Dialog);
-        m_river->setForm(m_riverKept);
-        connect(m_river, &RiverTimeScreen::riverTimeConfirmed, this,
-                [this] { m_riverKept = m_river->form(); });
-        connect(m_river, &RiverTimeScreen::riverTimeCancelled, this, [this] {
-            discardRiver();
-            apply(IntensityRules::riverCancelled(m_state));
-        });
-        onEntryChange(m_river, [this] { emit entriesChanged(); });
+        m_river->hide();
     }
-    return m_river;
 }
 
-void IntensityScreen::openRiverScreen()
+void IntensityScreen::helperClosed(ScreenId screen)
 {
-    RiverTimeScreen *r = river();
-    r->show();
-    r->raise();
+    QPointer<QDialog> dialog;
+    if (screen == ScreenId::InflowTime) {
+        dialog = m_inflow.data();
+        m_inflow = nullptr;
+    } else if (screen == ScreenId::RiverTime) {
+        dialog = m_river.data();
+        m_river = nullptr;
+    }
+    if (dialog) {
+        dialog->hide();
+        dialog->deleteLater();
+    }
 }
 
-void IntensityScreen::discardInflow()
+void IntensityScreen::helperShown(ScreenId screen, bool visible)
 {
-    m_inflowKept = InflowTimeForm{};
-    if (m_inflow)
-        m_inflow->deleteLater();
-    m_inflow = nullptr;
-}
-
-void IntensityScreen::discardRiver()
-{
-    m_riverKept = RiverTimeForm{};
-    if (m_river)
-        m_river->deleteLater();
-    m_river = nullptr;
+    QDialog *dialog = screen == ScreenId::InflowTime  ? static_cast<QDialog *>(m_inflow)
+                      : screen == ScreenId::RiverTime ? static_cast<QDialog *>(m_river)
+                                                      : nullptr;
+    if (!dialog)
+        return;
+    if (visible) {
+        dialog->show();
+        dialog->raise();
+    } else {
+        dialog->hide();
+    }
 }
 
 } // namespace niruka

@@ -7,12 +7,14 @@
 #include "docs/projectrecord.h"
 #include "model/designcase.h"
 #include "session/intensityrules.h"
+#include "session/intensitysession.h"
 #include "ui/calculators/inflowtimescreen.h"
 #include "ui/calculators/rivertimescreen.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -23,11 +25,18 @@ class QRadioButton;
 
 namespace niruka {
 
+// A view of an IntensitySession and of its two helpers: it shows the session's state and hands every click,
+// typed text and button to it; the rules, their order and their messages live in the session.
 class IntensityScreen : public QWidget {
     Q_OBJECT
 public:
+    // A view of the owner's session; the owner passes the session's events on to the view functions below.
+    explicit IntensityScreen(IntensitySession &session, QWidget *parent = nullptr);
+    // A screen with a session of its own whose hand-backs and status texts come out as the signals below.
     explicit IntensityScreen(DesignCase &design, QWidget *parent = nullptr);
     ~IntensityScreen() override;
+
+    IntensitySession &session() { return *m_session; }
 
     // Shown by the conditions screen: c and d only for ⑤ and ⑥, the t1 and t2 groups only when t is
     // computed, the focus on "ＯＫ".
@@ -45,13 +54,22 @@ public:
     // the formatted I, or an empty text when no formula is chosen or the value is undefined.
     QString calculate();
 
-    const IntensityState &state() const { return m_state; }
+    const IntensityState &state() const { return m_session->state(); }
     InflowTimeScreen *inflowTimeScreen() const { return m_inflow; }
     RiverTimeScreen *riverTimeScreen() const { return m_river; }
 
 public slots:
     // The velocity calculator hands V back ("0.00##").
     void acceptVelocity(const QString &velocityText);
+
+    // The view's part of the session's events, for this screen and its two helpers.
+    void render();
+    // render() for Part::Intensity, and the helpers' own parts.
+    void renderParts(Parts parts);
+    void showFocus(const FocusRequest &request);
+    void helperOpened(ScreenId screen);
+    void helperClosed(ScreenId screen);
+    void helperShown(ScreenId screen, bool visible);
 
 signals:
     // "ＯＫ" succeeded: I formatted "0.0" for the conditions screen's I box.
@@ -64,23 +82,13 @@ signals:
     void entriesChanged();
 
 private:
+    class OwnEvents;
     void build();
-    void render();
-    void apply(const IntensityEffect &effect);
-    void focusField(IntensityFocus focus, bool selectAll);
-    QWidget *widgetOf(IntensityFocus focus) const;
-    void onOk();
-    void onCancel();
-    void openInflowScreen();
-    void openRiverScreen();
-    RiverTimeScreen *river();
-    void discardInflow();
-    void discardRiver();
+    void settle();
 
-    DesignCase &m_design;
-    IntensityState m_state;
-    RiverTimeForm m_riverKept; // the river fields while the river screen does not exist
-    InflowTimeForm m_inflowKept;
+    std::unique_ptr<OwnEvents> m_ownEvents;
+    std::unique_ptr<IntensitySession> m_ownSession;
+    IntensitySession *m_session = nullptr;
     QPointer<InflowTimeScreen> m_inflow;
     QPointer<RiverTimeScreen> m_river;
 

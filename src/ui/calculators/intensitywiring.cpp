@@ -52,48 +52,98 @@ public:
 
     void opened(ScreenId screen) override
     {
-        if (screen != ScreenId::Runoff)
-            return;
-        auto *view = new RunoffScreen(m_owner.m_runoffSession);
-        m_owner.m_runoff = view;
-        m_owner.m_frame.addScreen(view, 0, 0);
-        hideScreen(view);
+        if (screen == ScreenId::Runoff) {
+            auto *view = new RunoffScreen(m_owner.m_runoffSession);
+            m_owner.m_runoff = view;
+            m_owner.m_frame.addScreen(view, 0, 0);
+            hideScreen(view);
+        } else if (screen == ScreenId::Intensity) {
+            auto *view = new IntensityScreen(m_owner.m_intensitySession);
+            m_owner.m_intensity = view;
+            m_owner.m_frame.addScreen(view, 0, 0);
+            hideScreen(view);
+        } else if (isHelper(screen) && m_owner.m_intensity) {
+            m_owner.m_intensity->helperOpened(screen);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenOpened(screen);
+        }
     }
     void closed(ScreenId screen) override
     {
-        if (screen != ScreenId::Runoff)
-            return;
-        unloadScreen(m_owner.m_runoff);
-        m_owner.m_runoff = nullptr;
+        if (screen == ScreenId::Runoff) {
+            unloadScreen(m_owner.m_runoff);
+            m_owner.m_runoff = nullptr;
+        } else if (screen == ScreenId::Intensity) {
+            unloadScreen(m_owner.m_intensity);
+            m_owner.m_intensity = nullptr;
+        } else if (isHelper(screen) && m_owner.m_intensity) {
+            m_owner.m_intensity->helperClosed(screen);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenClosed(screen);
+        }
     }
     void shown(ScreenId screen, bool visible) override
     {
-        if (screen != ScreenId::Runoff || !m_owner.m_runoff)
-            return;
-        setCalculatorShown(m_owner.m_runoff, visible);
-        if (visible)
-            m_owner.m_frame.activateScreen(m_owner.m_runoff);
+        if (screen == ScreenId::Runoff && m_owner.m_runoff) {
+            setCalculatorShown(m_owner.m_runoff, visible);
+            if (visible)
+                m_owner.m_frame.activateScreen(m_owner.m_runoff);
+        } else if (screen == ScreenId::Intensity && m_owner.m_intensity) {
+            if (visible)
+                m_owner.m_frame.activateScreen(m_owner.m_intensity);
+            setCalculatorShown(m_owner.m_intensity, visible);
+        } else if (isHelper(screen) && m_owner.m_intensity) {
+            m_owner.m_intensity->helperShown(screen, visible);
+        } else if (isVelocity(screen)) {
+            m_owner.m_velocity->screenShown(screen, visible);
+        }
     }
     void focus(const FocusRequest &request) override
     {
-        if (request.control.screen == ScreenId::Runoff && m_owner.m_runoff)
+        const ScreenId s = request.control.screen;
+        if (s == ScreenId::Runoff && m_owner.m_runoff)
             m_owner.m_runoff->showFocus(request);
+        else if (s == ScreenId::Intensity && request.activateScreen && m_owner.m_intensity)
+            m_owner.m_frame.activateScreen(m_owner.m_intensity);
+        else if ((s == ScreenId::Intensity || isHelper(s)) && m_owner.m_intensity)
+            m_owner.m_intensity->showFocus(request);
+        else if (isVelocity(s))
+            m_owner.m_velocity->showFocus(request);
     }
     void changed(Parts parts) override
     {
         if (parts.testFlag(Part::Runoff) && m_owner.m_runoff)
             m_owner.m_runoff->render();
+        if (m_owner.m_intensity)
+            m_owner.m_intensity->renderParts(parts);
+        if (parts.testFlag(Part::Velocity) && m_owner.m_velocity)
+            m_owner.m_velocity->render();
     }
     void status(const QString &text) override { m_owner.m_frame.statusMessage(text); }
 
 private:
+    static bool isHelper(ScreenId s) { return s == ScreenId::InflowTime || s == ScreenId::RiverTime; }
+    static bool isVelocity(ScreenId s)
+    {
+        return s == ScreenId::VelocitySelect || s == ScreenId::VelocityPipe || s == ScreenId::VelocityDitch ||
+               s == ScreenId::VelocityCircular || s == ScreenId::VelocityPolygon;
+    }
     AuxiliaryCalculators &m_owner;
 };
 
 AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
     : QObject(&frame), m_frame(frame), m_events(std::make_unique<Events>(*this)),
-      m_runoffSession(frame.design(), *m_events, sessionServices())
+      m_runoffSession(frame.design(), *m_events, sessionServices()),
+      m_intensitySession(frame.design(), *m_events, sessionServices()),
+      m_velocitySession(frame.design(), *m_events, sessionServices())
 {
+    m_velocitySession.connectIntensity(m_intensitySession);
+    m_velocitySession.setEntryChanged([this] { m_frame.closeResult(); });
+    IntensityHandBacks intensityHandBacks;
+    intensityHandBacks.confirmed = [this](const QString &i) { onIntensityConfirmed(i); };
+    intensityHandBacks.cancelled = [this] { onIntensityCancelled(); };
+    intensityHandBacks.entryChanged = [this] { m_frame.closeResult(); };
+    m_intensitySession.setHandBacks(std::move(intensityHandBacks));
     m_runoffSession.setHandBacks(
         RunoffHandBacks{[this](const QString &c, const QString &a) { onRunoffConfirmed(c, a); },
                         [this] { onRunoffCancelled(); },
@@ -104,11 +154,9 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
                             }
                         },
                         [this] { m_frame.closeResult(); }});
-    m_velocity = new VelocityCalculator(frame.design(), this);
-    m_velocity->setScreenHost([this](QWidget *screen, int left, int top) {
-        m_frame.closeResultOnEntryChange(screen);
-        m_frame.addScreen(screen, left, top);
-    });
+    m_velocity = new VelocityCalculator(m_velocitySession, this);
+    m_velocity->setScreenHost(
+        [this](QWidget *screen, int left, int top) { m_frame.addScreen(screen, left, top); });
     connect(m_velocity, &VelocityCalculator::statusTextRequested, &frame, &MainFrame::statusMessage);
     // The calculator's "キャンセル" leaves the intensity screen in front, not whichever screen is next.
     connect(m_velocity, &VelocityCalculator::cancelled, this, [this] {
@@ -123,14 +171,19 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
     frame.setCalculatorEntries([this] { return calculatorEntries(); });
 }
 
-AuxiliaryCalculators::~AuxiliaryCalculators() = default;
+AuxiliaryCalculators::~AuxiliaryCalculators()
+{
+    // The velocity windows go while the session they show still exists.
+    delete m_velocity;
+    m_velocity = nullptr;
+}
 
 CalculatorEntries AuxiliaryCalculators::calculatorEntries()
 {
     CalculatorEntries e;
-    if (m_intensity) {
-        e.intensity = &m_intensity->state();
-        e.river = m_intensity->riverForm();
+    if (m_intensitySession.exists()) {
+        e.intensity = &m_intensitySession.state();
+        e.river = m_intensitySession.riverForm();
     }
     if (m_runoffSession.exists())
         e.runoff = &m_runoffSession.rows();
@@ -146,28 +199,16 @@ RunoffScreen *AuxiliaryCalculators::runoffScreen()
 
 IntensityScreen *AuxiliaryCalculators::intensityScreen()
 {
-    if (!m_intensity) {
-        m_intensity = new IntensityScreen(m_frame.design());
-        connect(m_intensity, &IntensityScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
-        connect(m_intensity, &IntensityScreen::intensityConfirmed, this,
-                &AuxiliaryCalculators::onIntensityConfirmed);
-        connect(m_intensity, &IntensityScreen::intensityCancelled, this,
-                &AuxiliaryCalculators::onIntensityCancelled);
-        connectVelocityCalculator(m_intensity, m_velocity);
-        m_frame.closeResultOnEntryChange(m_intensity);
-        connect(m_intensity, &IntensityScreen::entriesChanged, &m_frame, &MainFrame::closeResult);
-        m_frame.addScreen(m_intensity, 0, 0);
-        hideScreen(m_intensity);
-    }
+    m_intensitySession.ensure();
     return m_intensity;
 }
 
 void AuxiliaryCalculators::collect(ProjectRecord &record)
 {
-    if (m_intensity) {
-        record.intensity = m_intensity->form();
-        record.river = m_intensity->riverForm();
-        record.inflow = m_intensity->inflowForm();
+    if (m_intensitySession.exists()) {
+        record.intensity = m_intensitySession.form();
+        record.river = m_intensitySession.riverForm();
+        record.inflow = m_intensitySession.inflowForm();
     }
     const IntensityInputs &in = m_frame.design().intensity;
     record.kept = KeptInflowNumbers{in.slopeLength, in.slopeGradient, in.retardance};
@@ -178,18 +219,8 @@ void AuxiliaryCalculators::collect(ProjectRecord &record)
 
 void AuxiliaryCalculators::restore(const ProjectRecord &record, const ProjectReadResult &read)
 {
-    DesignCase &design = m_frame.design();
-    if (read.intensityRead) {
-        IntensityScreen *s = intensityScreen();
-        s->setForm(record.intensity);
-        s->setRiverForm(record.river);
-        s->calculate();
-        design.intensity.slopeLength = record.kept.slopeLength;
-        design.intensity.slopeGradient = record.kept.slopeGradient;
-        design.intensity.retardance = record.kept.retardance;
-        s->setInflowForm(record.inflow);
-        hideScreen(s);
-    }
+    if (read.intensityRead)
+        m_intensitySession.restore(record.intensity, record.river, record.kept, record.inflow);
     if (read.runoffRead)
         m_runoffSession.restore(record.runoff);
     if (read.velocityRead) {
@@ -205,9 +236,7 @@ void AuxiliaryCalculators::openRunoff()
 
 void AuxiliaryCalculators::openIntensity()
 {
-    IntensityScreen *s = intensityScreen();
-    m_frame.activateScreen(s);
-    s->openScreen();
+    m_intensitySession.open();
 }
 
 void AuxiliaryCalculators::onRunoffConfirmed(const QString &coeffText, const QString &areaText)
@@ -269,12 +298,8 @@ void AuxiliaryCalculators::discardRunoff()
 
 void AuxiliaryCalculators::discardIntensity()
 {
-    const bool shown = m_intensity && m_intensity->isVisible();
-    unloadScreen(m_intensity);
-    m_intensity = nullptr;
+    m_intensitySession.discard();
     m_velocity->hideScreens();
-    if (shown)
-        onIntensityCancelled();
 }
 
 void AuxiliaryCalculators::unloadAll()

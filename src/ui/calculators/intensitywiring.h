@@ -7,8 +7,10 @@
 #include "docs/projectfile.h"
 #include "docs/projectrecord.h"
 #include "session/designcheck.h"
+#include "session/intensitysession.h"
 #include "session/runoffrules.h"
 #include "session/runoffsession.h"
+#include "session/velocitysession.h"
 
 #include <QObject>
 #include <QPointer>
@@ -47,6 +49,8 @@ public:
     CalculatorEntries calculatorEntries();
 
     RunoffSession &runoffSession() { return m_runoffSession; }
+    IntensitySession &intensitySession() { return m_intensitySession; }
+    VelocitySession &velocitySession() { return m_velocitySession; }
 
     void openRunoff();    // "加重平均"
     void openIntensity(); // "計算する" beside I
@@ -64,6 +68,8 @@ private:
     MainFrame &m_frame;
     std::unique_ptr<Events> m_events;
     RunoffSession m_runoffSession;
+    IntensitySession m_intensitySession;
+    VelocitySession m_velocitySession;
     QPointer<RunoffScreen> m_runoff;
     QPointer<IntensityScreen> m_intensity;
     VelocityCalculator *m_velocity = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/calculators/rivertimescreen.h"
 
-#include "session/rivertimerules.h"
+#include "model/designcase.h"
+#include "session/intensitysession.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/platformservices.h"
 #include "ui/mainwindow/screenparts.h"
@@ -12,11 +13,53 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace niruka {
 
-RiverTimeScreen::RiverTimeScreen(QWidget *parent) : QDialog(parent)
+// A session of the screen's own, for a screen used alone.
+struct RiverTimeScreen::Own final : SessionEvents {
+    explicit Own(RiverTimeScreen &screen) : screen(screen), session(design, *this, sessionServices()) {}
+    void opened(ScreenId) override {}
+    void closed(ScreenId) override {}
+    void shown(ScreenId s, bool visible) override
+    {
+        if (s == ScreenId::RiverTime)
+            screen.setVisible(visible);
+    }
+    void focus(const FocusRequest &request) override { screen.showFocus(request); }
+    void changed(Parts parts) override
+    {
+        if (parts.testFlag(Part::RiverTime))
+            screen.render();
+    }
+    void status(const QString &) override {}
+
+    RiverTimeScreen &screen;
+    DesignCase design;
+    IntensitySession session;
+};
+
+RiverTimeScreen::RiverTimeScreen(IntensitySession &session, QWidget *parent)
+    : QDialog(parent), m_session(&session)
+{
+    build();
+    render();
+}
+
+RiverTimeScreen::RiverTimeScreen(QWidget *parent)
+    : QDialog(parent), m_own(std::make_unique<Own>(*this)), m_session(&m_own->session)
+{
+    m_session->ensure();
+    m_session->ensureRiver();
+    build();
+    render();
+}
+
+RiverTimeScreen::~RiverTimeScreen() = default;
+
+void RiverTimeScreen::build()
 {
     setObjectName(QStringLiteral("RiverTimeScreen"));
     setWindowTitle(QStringLiteral("流下時間（t2）茨城県"));
@@ -49,56 +92,79 @@ RiverTimeScreen::RiverTimeScreen(QWidget *parent) : QDialog(parent)
     top->addLayout(fields);
     EventHook::installFieldSelection(m_length);
     EventHook::installFieldSelection(m_gradient);
+    connect(m_before, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_session->chooseRiverStage(true);
+    });
+    connect(m_after, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_session->chooseRiverStage(false);
+    });
+    connect(m_length, &QLineEdit::textChanged, this,
+            [this](const QString &t) { m_session->setRiverText(0, t); });
+    connect(m_gradient, &QLineEdit::textChanged, this,
+            [this](const QString &t) { m_session->setRiverText(1, t); });
 
     const OkCancel buttons = addOkCancelRow(this, top);
     m_ok = buttons.ok;
 
     EventHook::onEnter(m_length, [this] { focusSelectingAll(m_gradient); });
     EventHook::onEnter(m_gradient, [this] { m_ok->setFocus(); });
-    connect(m_ok, &QPushButton::clicked, this, &RiverTimeScreen::onOk);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (m_session->riverOk() && m_own)
+            emit riverTimeConfirmed();
+    });
     connect(buttons.cancel, &QPushButton::clicked, this, [this] {
-        hide();
-        emit riverTimeCancelled();
+        if (m_own) {
+            hide();
+            emit riverTimeCancelled();
+            return;
+        }
+        m_session->riverCancel();
     });
 }
 
 RiverTimeForm RiverTimeScreen::form() const
 {
-    return RiverTimeForm{m_before->isChecked(), m_after->isChecked(), m_length->text(), m_gradient->text()};
+    return m_session->riverForm();
 }
 
 void RiverTimeScreen::setForm(const RiverTimeForm &form)
 {
-    // Neither state may be chosen, which an exclusive pair cannot show.
-    m_before->setAutoExclusive(false);
-    m_after->setAutoExclusive(false);
-    m_before->setChecked(form.opt1);
-    m_after->setChecked(form.opt2 && !form.opt1);
-    m_before->setAutoExclusive(true);
-    m_after->setAutoExclusive(true);
-    m_length->setText(form.txt1);
-    m_gradient->setText(form.txt2);
+    m_session->setRiverForm(form);
 }
 
-void RiverTimeScreen::onOk()
+void RiverTimeScreen::render()
 {
-    if (const std::optional<RiverRefusal> r = validateRiverTime(form())) {
-        showError(this, r->message);
-        switch (r->field) {
-        case RiverField::BeforeOption:
-            m_before->setFocus();
-            break;
-        case RiverField::Length:
-            focusCaretAtStart(m_length);
-            break;
-        case RiverField::Gradient:
-            focusCaretAtStart(m_gradient);
-            break;
-        }
-        return;
+    const RiverTimeForm f = m_session->riverForm();
+    {
+        // Neither state may be chosen, which an exclusive pair cannot show.
+        const QSignalBlocker blockBefore(m_before);
+        const QSignalBlocker blockAfter(m_after);
+        m_before->setAutoExclusive(false);
+        m_after->setAutoExclusive(false);
+        m_before->setChecked(f.opt1);
+        m_after->setChecked(f.opt2);
+        m_before->setAutoExclusive(true);
+        m_after->setAutoExclusive(true);
     }
-    hide();
-    emit riverTimeConfirmed();
+    for (const auto &[edit, text] : {std::pair{m_length, f.txt1}, {m_gradient, f.txt2}}) {
+        if (edit->text() != text) {
+            const QSignalBlocker block(edit);
+            edit->setText(text);
+        }
+    }
+}
+
+void RiverTimeScreen::showFocus(const FocusRequest &request)
+{
+    QWidget *w = findChild<QWidget *>(request.control.name);
+    if (!w)
+        return;
+    if (qobject_cast<QLineEdit *>(w))
+        focusCaretAtStart(w);
+    else
+        w->setFocus();
 }
 
 } // namespace niruka

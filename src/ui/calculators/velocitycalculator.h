@@ -6,6 +6,7 @@
 #include "docs/projectrecord.h"
 #include "model/designcase.h"
 #include "session/velocityrules.h"
+#include "session/velocitysession.h"
 #include "ui/calculators/velocitycircularscreen.h"
 #include "ui/calculators/velocityditchscreen.h"
 #include "ui/calculators/velocitypipescreen.h"
@@ -15,6 +16,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -22,14 +24,21 @@ namespace niruka {
 
 class IntensityScreen;
 
+// The windows of a VelocitySession: it makes, places, shows, hides and unloads the selection screen and the
+// facility screens as the session's events say, and forwards the project file's calls to the session.
 class VelocityCalculator : public QObject {
     Q_OBJECT
 public:
     // Places a newly created screen at a position in twips and shows it (the main window's sub-windows).
     using ScreenHost = std::function<void(QWidget *screen, int leftTwips, int topTwips)>;
 
+    // The windows of the owner's session; the owner passes the session's events on to the view functions.
+    explicit VelocityCalculator(VelocitySession &session, QObject *parent = nullptr);
+    // A calculator with a session of its own whose V and status texts come out as the signals below.
     explicit VelocityCalculator(DesignCase &design, QObject *parent = nullptr);
     ~VelocityCalculator() override;
+
+    VelocitySession &session() { return *m_session; }
 
     // Without a host the screens are top-level windows placed at the same positions.
     void setScreenHost(ScreenHost host) { m_host = std::move(host); }
@@ -44,13 +53,9 @@ public:
     // The screens' contents as the project file holds them, and their restoration (screens hidden).
     VelocityForms forms() const;
     void setForms(const VelocityForms &forms);
-
-    // The set-up step after a project file is read: the entries of the facility screen of screenGroup go
-    // into velocityFacility with its section and V, without messages and without handing V on.
-    // False when the entries are refused.
+    // The set-up step after a project file is read (VelocitySession::recompute).
     bool recompute();
-    // The facility screen of screenGroup computed into `facility` as "計算" would (kind and formula of the
-    // selection screen), without messages, screens or hand-back. The design's record is not touched.
+    // The facility screen of screenGroup computed into `facility` (VelocitySession::computeInto).
     VelocityOutcome computeInto(VelocityFacility &facility) const;
 
     VelocitySelectScreen *selectScreen() const { return m_select; }
@@ -58,6 +63,13 @@ public:
     VelocityDitchScreen *ditchScreen() const { return m_ditch; }
     VelocityCircularScreen *circularScreen() const { return m_circular; }
     VelocityPolygonScreen *polygonScreen() const { return m_polygon; }
+
+    // The view's part of the session's events.
+    void screenOpened(ScreenId screen);
+    void screenClosed(ScreenId screen);
+    void screenShown(ScreenId screen, bool visible);
+    void showFocus(const FocusRequest &request);
+    void render();
 
 signals:
     // A velocity was calculated: V formatted "0.00##" for the intensity screen's V field.
@@ -67,20 +79,13 @@ signals:
     void statusTextRequested(const QString &text);
 
 private:
-    void ensureSelectScreen();
-    void chooseKind(int row);
+    class OwnEvents;
+    QWidget *widgetOf(ScreenId screen) const;
     void show(QWidget *screen, int leftTwips, int topTwips);
-    void hide(QWidget *screen);
-    void unload(QWidget *screen);
-    void calculate(VelocityFacilityScreen *screen);
-    VelocityOutcome run(VelocityFacilityScreen *screen);
-    VelocityOutcome runOn(VelocityFacilityScreen *screen, VelocityFacility &facility) const;
-    void draw();
-    VelocityFacilityScreen *screenOfGroup(int group) const;
-    template <class T> T *facilityScreen(QPointer<T> &slot);
-    template <class T> void unloadSlot(QPointer<T> &slot);
 
-    DesignCase &m_design;
+    std::unique_ptr<OwnEvents> m_ownEvents;
+    std::unique_ptr<VelocitySession> m_ownSession;
+    VelocitySession *m_session = nullptr;
     ScreenHost m_host;
     QPointer<VelocitySelectScreen> m_select;
     QPointer<VelocityPipeScreen> m_pipe;

@@ -13,7 +13,8 @@
 
 namespace niruka {
 
-VelocityCircularScreen::VelocityCircularScreen(QWidget *parent) : VelocityFacilityScreen(parent)
+VelocityCircularScreen::VelocityCircularScreen(VelocitySession *session, QWidget *parent)
+    : VelocityFacilityScreen(session, ScreenId::VelocityCircular, parent)
 {
     setObjectName(QStringLiteral("VelocityCircularScreen"));
     setWindowTitle(QStringLiteral("流下時間の流速計算"));
@@ -40,21 +41,8 @@ VelocityCircularScreen::VelocityCircularScreen(QWidget *parent) : VelocityFacili
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(g);
     chainEnter({m_material, m_diameter, m_gradient, m_roughness, m_depth, calc});
-}
-
-CircularEntries VelocityCircularScreen::entries() const
-{
-    return readCircularEntries(fields());
-}
-
-CircularForm VelocityCircularScreen::form() const
-{
-    return circularFormOf(entries());
-}
-
-void VelocityCircularScreen::setForm(const CircularForm &form)
-{
-    writeCircularForm(fields(), form);
+    bindFields();
+    render();
 }
 
 } // namespace niruka

@@ -5,7 +5,6 @@
 #include "docs/projectrecord.h"
 #include "session/designworkflow.h"
 #include "ui/calculators/velocityfacilityscreen.h"
-#include "ui/design/facilityfields.h"
 
 class QComboBox;
 class QLineEdit;
@@ -15,15 +14,9 @@ namespace niruka {
 class VelocityCircularScreen : public VelocityFacilityScreen {
     Q_OBJECT
 public:
-    explicit VelocityCircularScreen(QWidget *parent = nullptr);
-
-    CircularEntries entries() const;
-    CircularForm form() const;
-    void setForm(const CircularForm &form);
+    explicit VelocityCircularScreen(VelocitySession *session = nullptr, QWidget *parent = nullptr);
 
 private:
-    CircularFields fields() const { return {m_material, m_diameter, m_gradient, m_roughness, m_depth}; }
-
     QLineEdit *m_material, *m_diameter, *m_gradient, *m_roughness;
     QComboBox *m_depth;
 };

@@ -13,7 +13,8 @@
 
 namespace niruka {
 
-VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScreen(parent)
+VelocityDitchScreen::VelocityDitchScreen(VelocitySession *session, QWidget *parent)
+    : VelocityFacilityScreen(session, ScreenId::VelocityDitch, parent)
 {
     setObjectName(QStringLiteral("VelocityDitchScreen"));
     setWindowTitle(QStringLiteral("流下時間の流速計算"));
@@ -46,21 +47,8 @@ VelocityDitchScreen::VelocityDitchScreen(QWidget *parent) : VelocityFacilityScre
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(g);
     chainEnter({m_material, m_height, m_b1, m_b2, m_b3, m_gradient, m_roughness, m_depth, calc});
-}
-
-DitchEntries VelocityDitchScreen::entries() const
-{
-    return readDitchEntries(fields());
-}
-
-DitchForm VelocityDitchScreen::form() const
-{
-    return ditchFormOf(entries());
-}
-
-void VelocityDitchScreen::setForm(const DitchForm &form)
-{
-    writeDitchForm(fields(), form);
+    bindFields();
+    render();
 }
 
 } // namespace niruka

@@ -5,7 +5,6 @@
 #include "docs/projectrecord.h"
 #include "session/designworkflow.h"
 #include "ui/calculators/velocityfacilityscreen.h"
-#include "ui/design/facilityfields.h"
 
 class QComboBox;
 class QLineEdit;
@@ -15,19 +14,9 @@ namespace niruka {
 class VelocityDitchScreen : public VelocityFacilityScreen {
     Q_OBJECT
 public:
-    explicit VelocityDitchScreen(QWidget *parent = nullptr);
-
-    // fillRow is the row of the 8-line list.
-    DitchEntries entries() const;
-    DitchForm form() const;
-    void setForm(const DitchForm &form);
+    explicit VelocityDitchScreen(VelocitySession *session = nullptr, QWidget *parent = nullptr);
 
 private:
-    DitchFields fields() const
-    {
-        return {m_material, m_height, m_b1, m_b2, m_b3, m_gradient, m_roughness, m_depth};
-    }
-
     QLineEdit *m_material, *m_height, *m_b1, *m_b2, *m_b3, *m_gradient, *m_roughness;
     QComboBox *m_depth;
 };

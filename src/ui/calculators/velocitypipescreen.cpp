@@ -1,6 +1,7 @@
 #include "ui/calculators/velocitypipescreen.h"
 
 #include "engine/catalogue.h"
+#include "session/velocitysession.h"
 #include "ui/mainwindow/screenparts.h"
 
 #include <QComboBox>
@@ -10,10 +11,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace niruka {
-VelocityPipeScreen::VelocityPipeScreen(QWidget *parent) : VelocityFacilityScreen(parent)
+VelocityPipeScreen::VelocityPipeScreen(VelocitySession *session, QWidget *parent)
+    : VelocityFacilityScreen(session, ScreenId::VelocityPipe, parent)
 {
     setObjectName(QStringLiteral("VelocityPipeScreen"));
     setWindowTitle(QStringLiteral("流下時間の流速計算"));
@@ -42,36 +45,43 @@ VelocityPipeScreen::VelocityPipeScreen(QWidget *parent) : VelocityFacilityScreen
     layout->addLayout(body);
     // Only the effective-depth list has an Enter step on this screen.
     chainEnter({m_depth, calc});
-    fillSeries(FacilityKind::VpPipe);
+    bindFields();
+    render();
 }
 
-void VelocityPipeScreen::fillSeries(FacilityKind kind)
+FacilityKind VelocityPipeScreen::kind() const
 {
-    m_kind = kind;
-    const std::optional<SeriesId> id = PipeCatalogue::seriesOf(kind);
-    if (!id)
-        return;
-    showPipeSeries({m_title, m_depthCaption, m_sizes, m_gradient, m_roughness, m_depth},
-                   QString::fromStdString(facilityTitle(kind)), PipeCatalogue::series(*id));
-}
-
-PipeEntries VelocityPipeScreen::entries() const
-{
-    return PipeEntries{m_kind, m_sizes->currentRow(), m_gradient->text(), m_roughness->text(),
-                       m_depth->currentIndex()};
+    return m_session ? m_session->pipeSeries() : FacilityKind::VpPipe;
 }
 
 PipeForm VelocityPipeScreen::form() const
 {
-    return PipeForm{m_sizes->currentRow(), m_gradient->text(), m_roughness->text(), m_depth->currentIndex()};
+    return m_session ? m_session->pipeForm() : PipeForm{};
 }
 
-void VelocityPipeScreen::setForm(const PipeForm &form)
+void VelocityPipeScreen::render()
 {
-    m_sizes->setCurrentRow(form.lst_pu);
-    m_gradient->setText(form.txt1);
-    m_roughness->setText(form.txt2);
-    m_depth->setCurrentIndex(form.cbo1);
+    if (!m_session || !m_session->exists(ScreenId::VelocityPipe))
+        return;
+    m_title->setText(m_session->pipeTitle());
+    m_depthCaption->setText(m_session->pipeDepthCaption());
+    QStringList sizes;
+    for (int i = 0; i < m_sizes->count(); ++i)
+        sizes << m_sizes->item(i)->text();
+    if (sizes != m_session->pipeSizes()) {
+        const QSignalBlocker block(m_sizes);
+        m_sizes->clear();
+        m_sizes->addItems(m_session->pipeSizes());
+    }
+    QStringList depths;
+    for (int i = 0; i < m_depth->count(); ++i)
+        depths << m_depth->itemText(i);
+    if (depths != m_session->pipeDepthLines()) {
+        const QSignalBlocker block(m_depth);
+        m_depth->clear();
+        m_depth->addItems(m_session->pipeDepthLines());
+    }
+    VelocityFacilityScreen::render();
 }
 
 } // namespace niruka

@@ -16,17 +16,14 @@ namespace niruka {
 class VelocityPipeScreen : public VelocityFacilityScreen {
     Q_OBJECT
 public:
-    explicit VelocityPipeScreen(QWidget *parent = nullptr);
+    explicit VelocityPipeScreen(VelocitySession *session = nullptr, QWidget *parent = nullptr);
 
-    // Title, depth caption, sizes (first selected), default roughness, empty gradient, "水深８割".
-    void fillSeries(FacilityKind kind);
-    FacilityKind kind() const { return m_kind; }
-    PipeEntries entries() const;
+    // The series the session filled the screen with.
+    FacilityKind kind() const;
     PipeForm form() const;
-    void setForm(const PipeForm &form);
+    void render() override;
 
 private:
-    FacilityKind m_kind = FacilityKind::VpPipe;
     QLabel *m_title = nullptr;
     QLabel *m_depthCaption = nullptr;
     QListWidget *m_sizes = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/calculators/velocitypolygonscreen.h"
 
-#include "model/numbertext.h"
+#include "session/velocitysession.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/screenparts.h"
 
@@ -38,7 +38,8 @@ protected:
     }
 };
 
-VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacilityScreen(parent)
+VelocityPolygonScreen::VelocityPolygonScreen(VelocitySession *session, QWidget *parent)
+    : VelocityFacilityScreen(session, ScreenId::VelocityPolygon, parent)
 {
     setObjectName(QStringLiteral("VelocityPolygonScreen"));
     setWindowTitle(QStringLiteral("流下時間の流速計算"));
@@ -58,7 +59,10 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
     addVertexRows(this, vertices, Qt::AlignCenter, m_x, m_y);
     for (std::size_t i = 0; i < 8; ++i) {
         for (QLineEdit *field : {m_x[i], m_y[i]}) {
-            EventHook::onClick(field, [this] { clearSketch(); });
+            EventHook::onClick(field, [this] {
+                if (m_session)
+                    m_session->clickVertex();
+            });
             // Flat with a single border while focused, the normal look otherwise.
             EventHook::onFocusIn(
                 field, [field] { field->setStyleSheet(QStringLiteral("border: 1px solid black")); });
@@ -105,39 +109,31 @@ VelocityPolygonScreen::VelocityPolygonScreen(QWidget *parent) : VelocityFacility
     layout->addLayout(body);
     layout->addLayout(buttons);
     chainEnter({m_material, m_bottom, m_top, m_height, m_gradient, m_roughness});
-}
-
-PolygonEntries VelocityPolygonScreen::entries() const
-{
-    return readPolygonEntries(fields());
+    bindFields();
+    render();
 }
 
 PolygonForm VelocityPolygonScreen::form() const
 {
-    return polygonFormOf(entries());
+    return m_session ? m_session->polygonForm() : PolygonForm{};
 }
 
 void VelocityPolygonScreen::setForm(const PolygonForm &f)
 {
-    writePolygonForm(fields(), f);
-}
-
-void VelocityPolygonScreen::drawSketch(int count)
-{
-    m_instruction->hide();
-    std::array<double, 8> x{}, y{};
+    if (!m_session)
+        return;
+    const ScreenId id = ScreenId::VelocityPolygon;
+    for (const auto &[name, text] : {std::pair{"txt_m", &f.txt_m},
+                                     {"txt1", &f.txt1},
+                                     {"txt2", &f.txt2},
+                                     {"txt3", &f.txt3},
+                                     {"txt4", &f.txt4},
+                                     {"txt5", &f.txt5}})
+        m_session->setText(id, QString::fromLatin1(name), *text);
     for (std::size_t i = 0; i < 8; ++i) {
-        x[i] = parseLeadingNumber(m_x[i]->text());
-        y[i] = parseLeadingNumber(m_y[i]->text());
+        m_session->setText(id, QStringLiteral("txt_x%1").arg(i + 1), f.txt_x[i]);
+        m_session->setText(id, QStringLiteral("txt_y%1").arg(i + 1), f.txt_y[i]);
     }
-    m_sketch->points = polygonSketchPoints(x, y, count);
-    m_sketch->update();
-}
-
-void VelocityPolygonScreen::clearSketch()
-{
-    m_sketch->points.clear();
-    m_sketch->update();
 }
 
 QList<QPoint> VelocityPolygonScreen::sketchPoints() const
@@ -148,6 +144,18 @@ QList<QPoint> VelocityPolygonScreen::sketchPoints() const
 bool VelocityPolygonScreen::instructionVisible() const
 {
     return !m_instruction->isHidden();
+}
+
+void VelocityPolygonScreen::render()
+{
+    if (!m_session || !m_session->exists(ScreenId::VelocityPolygon))
+        return;
+    VelocityFacilityScreen::render();
+    m_instruction->setVisible(m_session->polygonInstructionVisible());
+    if (m_sketch->points != m_session->polygonSketch()) {
+        m_sketch->points = m_session->polygonSketch();
+        m_sketch->update();
+    }
 }
 
 } // namespace niruka

@@ -5,7 +5,6 @@
 #include "docs/projectrecord.h"
 #include "session/designworkflow.h"
 #include "ui/calculators/velocityfacilityscreen.h"
-#include "ui/design/facilityfields.h"
 
 #include <array>
 
@@ -19,27 +18,20 @@ class VelocityPolygonSketch;
 class VelocityPolygonScreen : public VelocityFacilityScreen {
     Q_OBJECT
 public:
-    explicit VelocityPolygonScreen(QWidget *parent = nullptr);
+    explicit VelocityPolygonScreen(VelocitySession *session = nullptr, QWidget *parent = nullptr);
 
-    PolygonEntries entries() const;
+    // The fields as a form, and set from one (each text handed to the session).
     PolygonForm form() const;
     void setForm(const PolygonForm &form);
-
-    // Draws the open polyline of vertices 0 … count−1; hides the instruction for good.
-    void drawSketch(int count);
-    void clearSketch(); // Kesu
+    // The sketch as drawn now, and whether the instruction still stands in its place.
     QList<QPoint> sketchPoints() const;
     bool instructionVisible() const;
+    void render() override;
 
 signals:
     void drawRequested(); // "描画"
 
 private:
-    PolygonFields fields() const
-    {
-        return {m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_x, m_y};
-    }
-
     QLineEdit *m_material, *m_bottom, *m_top, *m_height, *m_gradient, *m_roughness;
     std::array<QLineEdit *, 8> m_x{}, m_y{};
     QLabel *m_instruction = nullptr;

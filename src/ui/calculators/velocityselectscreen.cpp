@@ -1,6 +1,7 @@
 #include "ui/calculators/velocityselectscreen.h"
 
 #include "engine/catalogue.h"
+#include "session/velocitysession.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/screenparts.h"
 
@@ -9,11 +10,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace niruka {
 
-VelocitySelectScreen::VelocitySelectScreen(QWidget *parent) : QWidget(parent)
+VelocitySelectScreen::VelocitySelectScreen(VelocitySession &session, QWidget *parent)
+    : QWidget(parent), m_session(session)
 {
     setObjectName(QStringLiteral("VelocitySelectScreen"));
     setWindowTitle(QStringLiteral("ニルカ"));
@@ -42,16 +45,33 @@ VelocitySelectScreen::VelocitySelectScreen(QWidget *parent) : QWidget(parent)
     top->addWidget(kinds);
     top->addStretch();
 
-    connect(m_kinds, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            emit kindChosen(row);
+    // The list's moves and selection go to the session as they happen.
+    const auto sync = [this](auto &&tell) {
+        m_syncing = true;
+        tell();
+        m_syncing = false;
+    };
+    connect(m_kinds, &QListWidget::currentRowChanged, this,
+            [this, sync](int row) { sync([&] { m_session.setKindRow(row); }); });
+    connect(m_kinds, &QListWidget::itemSelectionChanged, this, [this, sync] {
+        sync([&] {
+            m_session.setKindSelected(m_kinds->currentItem() && m_kinds->currentItem()->isSelected());
+        });
     });
     // Clicking the kind already chosen runs the choice again (a pipe series is refilled).
     m_kinds->viewport()->installEventFilter(this);
-    connect(m_kinds, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+    connect(m_kinds, &QListWidget::itemClicked, this, [this, sync](QListWidgetItem *item) {
         const int row = m_kinds->row(item);
         if (row == m_rowBeforePress && row >= 0)
-            emit kindChosen(row);
+            sync([&] { m_session.clickKind(row); });
+    });
+    connect(m_manning, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_session.chooseFormula(VelocityFormula::Manning);
+    });
+    connect(m_kutter, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_session.chooseFormula(VelocityFormula::Kutter);
     });
     for (QRadioButton *opt : {m_manning, m_kutter})
         EventHook::onEnter(opt, [this] { m_kinds->setFocus(); });
@@ -64,42 +84,54 @@ bool VelocitySelectScreen::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+VelocitySelectScreen::~VelocitySelectScreen()
+{
+    // The list going away with the screen reports its rows; the session no longer hears of it.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
+
 VelocityChoice VelocitySelectScreen::choice() const
 {
-    VelocityChoice c;
-    if (m_manning->isChecked())
-        c.formula = VelocityFormula::Manning;
-    else if (m_kutter->isChecked())
-        c.formula = VelocityFormula::Kutter;
-    const int row = kindRow();
-    if (row >= 0 && row < kFacilityKindCount)
-        c.kind = static_cast<FacilityKind>(row);
-    return c;
+    return m_session.choice();
 }
 
 int VelocitySelectScreen::kindRow() const
 {
-    return m_kinds->currentItem() && m_kinds->currentItem()->isSelected() ? m_kinds->currentRow() : -1;
+    return m_session.kindRow();
 }
 
 void VelocitySelectScreen::setFormula(bool manning, bool kutter)
 {
-    m_manning->setAutoExclusive(false);
-    m_kutter->setAutoExclusive(false);
-    m_manning->setChecked(manning);
-    m_kutter->setChecked(kutter && !manning);
-    m_manning->setAutoExclusive(true);
-    m_kutter->setAutoExclusive(true);
+    m_session.setFormula(manning, kutter);
 }
 
 void VelocitySelectScreen::chooseKind(int row)
 {
-    if (row == m_kinds->currentRow()) {
-        m_kinds->setCurrentRow(row);
-        emit kindChosen(row);
-    } else {
-        m_kinds->setCurrentRow(row);
+    m_session.chooseKind(row);
+}
+
+void VelocitySelectScreen::render()
+{
+    const VelocitySelectForm &f = m_session.selectForm();
+    {
+        // Neither formula may be chosen, which an exclusive pair cannot show.
+        const QSignalBlocker blockManning(m_manning);
+        const QSignalBlocker blockKutter(m_kutter);
+        m_manning->setAutoExclusive(false);
+        m_kutter->setAutoExclusive(false);
+        m_manning->setChecked(f.manning);
+        m_kutter->setChecked(f.kutter);
+        m_manning->setAutoExclusive(true);
+        m_kutter->setAutoExclusive(true);
     }
+    if (m_syncing)
+        return;
+    const QSignalBlocker block(m_kinds);
+    if (m_kinds->currentRow() != f.currentRow)
+        m_kinds->setCurrentRow(f.currentRow);
+    if (QListWidgetItem *item = m_kinds->currentItem(); item && item->isSelected() != f.selected)
+        item->setSelected(f.selected);
 }
 
 } // namespace niruka
