@@ -44,8 +44,66 @@ void check(QWidget *screen, const char *option)
 
 } // namespace
 
-AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), m_frame(frame)
+// The sessions' events: each makes, places, shows, hides or unloads the window of its screen, or redraws
+// it, in the order the events come.
+class AuxiliaryCalculators::Events final : public SessionEvents {
+public:
+    explicit Events(AuxiliaryCalculators &owner) : m_owner(owner) {}
+
+    void opened(ScreenId screen) override
+    {
+        if (screen != ScreenId::Runoff)
+            return;
+        auto *view = new RunoffScreen(m_owner.m_runoffSession);
+        m_owner.m_runoff = view;
+        m_owner.m_frame.addScreen(view, 0, 0);
+        hideScreen(view);
+    }
+    void closed(ScreenId screen) override
+    {
+        if (screen != ScreenId::Runoff)
+            return;
+        unloadScreen(m_owner.m_runoff);
+        m_owner.m_runoff = nullptr;
+    }
+    void shown(ScreenId screen, bool visible) override
+    {
+        if (screen != ScreenId::Runoff || !m_owner.m_runoff)
+            return;
+        setCalculatorShown(m_owner.m_runoff, visible);
+        if (visible)
+            m_owner.m_frame.activateScreen(m_owner.m_runoff);
+    }
+    void focus(const FocusRequest &request) override
+    {
+        if (request.control.screen == ScreenId::Runoff && m_owner.m_runoff)
+            m_owner.m_runoff->showFocus(request);
+    }
+    void changed(Parts parts) override
+    {
+        if (parts.testFlag(Part::Runoff) && m_owner.m_runoff)
+            m_owner.m_runoff->render();
+    }
+    void status(const QString &text) override { m_owner.m_frame.statusMessage(text); }
+
+private:
+    AuxiliaryCalculators &m_owner;
+};
+
+AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame)
+    : QObject(&frame), m_frame(frame), m_events(std::make_unique<Events>(*this)),
+      m_runoffSession(frame.design(), *m_events, sessionServices())
 {
+    m_runoffSession.setHandBacks(
+        RunoffHandBacks{[this](const QString &c, const QString &a) { onRunoffConfirmed(c, a); },
+                        [this] { onRunoffCancelled(); },
+                        [this](const QString &c, const QString &a) {
+                            if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
+                                cs->cField()->setText(c);
+                                cs->aField()->setText(a);
+                            }
+                        },
+                        [this] { m_frame.closeResult(); }});
     m_velocity = new VelocityCalculator(frame.design(), this);
     m_velocity->setScreenHost([this](QWidget *screen, int left, int top) {
         m_frame.closeResultOnEntryChange(screen);
@@ -65,6 +123,8 @@ AuxiliaryCalculators::AuxiliaryCalculators(MainFrame &frame) : QObject(&frame), 
     frame.setCalculatorEntries([this] { return calculatorEntries(); });
 }
 
+AuxiliaryCalculators::~AuxiliaryCalculators() = default;
+
 CalculatorEntries AuxiliaryCalculators::calculatorEntries()
 {
     CalculatorEntries e;
@@ -72,25 +132,15 @@ CalculatorEntries AuxiliaryCalculators::calculatorEntries()
         e.intensity = &m_intensity->state();
         e.river = m_intensity->riverForm();
     }
-    if (m_runoff) {
-        m_runoffRows = m_runoff->rows();
-        e.runoff = &m_runoffRows;
-    }
+    if (m_runoffSession.exists())
+        e.runoff = &m_runoffSession.rows();
     e.velocity = [this](VelocityFacility &facility) { return m_velocity->computeInto(facility); };
     return e;
 }
 
 RunoffScreen *AuxiliaryCalculators::runoffScreen()
 {
-    if (!m_runoff) {
-        m_runoff = new RunoffScreen(m_frame.design());
-        connect(m_runoff, &RunoffScreen::statusTextRequested, &m_frame, &MainFrame::statusMessage);
-        connect(m_runoff, &RunoffScreen::runoffConfirmed, this, &AuxiliaryCalculators::onRunoffConfirmed);
-        connect(m_runoff, &RunoffScreen::runoffCancelled, this, &AuxiliaryCalculators::onRunoffCancelled);
-        m_frame.closeResultOnEntryChange(m_runoff);
-        m_frame.addScreen(m_runoff, 0, 0);
-        hideScreen(m_runoff);
-    }
+    m_runoffSession.ensure();
     return m_runoff;
 }
 
@@ -121,8 +171,8 @@ void AuxiliaryCalculators::collect(ProjectRecord &record)
     }
     const IntensityInputs &in = m_frame.design().intensity;
     record.kept = KeptInflowNumbers{in.slopeLength, in.slopeGradient, in.retardance};
-    if (m_runoff)
-        record.runoff = m_runoff->form();
+    if (m_runoffSession.exists())
+        record.runoff = m_runoffSession.form();
     record.velocity = m_velocity->forms();
 }
 
@@ -140,18 +190,8 @@ void AuxiliaryCalculators::restore(const ProjectRecord &record, const ProjectRea
         s->setInflowForm(record.inflow);
         hideScreen(s);
     }
-    if (read.runoffRead) {
-        RunoffScreen *s = runoffScreen();
-        s->setForm(record.runoff);
-        const RunoffOutcome out = s->calculate();
-        if (!out.refusal) {
-            if (ConditionsScreen *cs = m_frame.conditionsScreen()) {
-                cs->cField()->setText(out.coeffText);
-                cs->aField()->setText(out.areaText);
-            }
-        }
-        hideScreen(s);
-    }
+    if (read.runoffRead)
+        m_runoffSession.restore(record.runoff);
     if (read.velocityRead) {
         m_velocity->setForms(record.velocity);
         m_velocity->recompute();
@@ -160,9 +200,7 @@ void AuxiliaryCalculators::restore(const ProjectRecord &record, const ProjectRea
 
 void AuxiliaryCalculators::openRunoff()
 {
-    RunoffScreen *s = runoffScreen();
-    s->openScreen();
-    m_frame.activateScreen(s);
+    m_runoffSession.open();
 }
 
 void AuxiliaryCalculators::openIntensity()
@@ -226,11 +264,7 @@ void AuxiliaryCalculators::onIntensityCancelled()
 // gives back the diagram menu and the toolbar it took, as its own buttons would.
 void AuxiliaryCalculators::discardRunoff()
 {
-    const bool shown = m_runoff && m_runoff->isVisible();
-    unloadScreen(m_runoff);
-    m_runoff = nullptr;
-    if (shown)
-        onRunoffCancelled();
+    m_runoffSession.discard();
 }
 
 void AuxiliaryCalculators::discardIntensity()

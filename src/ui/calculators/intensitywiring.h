@@ -8,9 +8,11 @@
 #include "docs/projectrecord.h"
 #include "session/designcheck.h"
 #include "session/runoffrules.h"
+#include "session/runoffsession.h"
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 namespace niruka {
 
@@ -24,6 +26,7 @@ class AuxiliaryCalculators : public QObject {
 public:
     // Installs the command handlers "Command4" and "Command2" on the frame; a child of the frame.
     explicit AuxiliaryCalculators(MainFrame &frame);
+    ~AuxiliaryCalculators() override;
 
     // The screens, created hidden on first use (the project file reads and restores them).
     RunoffScreen *runoffScreen();
@@ -43,10 +46,13 @@ public:
     // What the design's check derives its calculators' values from.
     CalculatorEntries calculatorEntries();
 
+    RunoffSession &runoffSession() { return m_runoffSession; }
+
     void openRunoff();    // "加重平均"
     void openIntensity(); // "計算する" beside I
 
 private:
+    class Events;
     void onRunoffConfirmed(const QString &coeffText, const QString &areaText);
     void onRunoffCancelled();
     void onIntensityConfirmed(const QString &intensityText);
@@ -56,10 +62,11 @@ private:
     void unloadAll();
 
     MainFrame &m_frame;
+    std::unique_ptr<Events> m_events;
+    RunoffSession m_runoffSession;
     QPointer<RunoffScreen> m_runoff;
     QPointer<IntensityScreen> m_intensity;
     VelocityCalculator *m_velocity = nullptr;
-    RunoffRows m_runoffRows; // the rows calculatorEntries() last handed out
 };
 
 } // namespace niruka

@@ -30,8 +30,10 @@ QLabel *headingLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+} // namespace
+
 // The screen lives in a sub-window of the main window when it has one; hiding hides that frame too.
-void setScreenShown(QWidget *screen, bool shown)
+void setCalculatorShown(QWidget *screen, bool shown)
 {
     auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget());
     if (sub)
@@ -44,9 +46,45 @@ void setScreenShown(QWidget *screen, bool shown)
     }
 }
 
-} // namespace
+// The events of a session the screen owns: the screen is its only view.
+class RunoffScreen::OwnEvents final : public SessionEvents {
+public:
+    explicit OwnEvents(RunoffScreen &screen) : m_screen(screen) {}
+    void opened(ScreenId) override {}
+    void closed(ScreenId) override {}
+    void shown(ScreenId, bool visible) override { setCalculatorShown(&m_screen, visible); }
+    void focus(const FocusRequest &request) override { m_screen.showFocus(request); }
+    void changed(Parts) override { m_screen.render(); }
+    void status(const QString &text) override { emit m_screen.statusTextRequested(text); }
 
-RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent) : QWidget(parent), m_design(design)
+private:
+    RunoffScreen &m_screen;
+};
+
+RunoffScreen::RunoffScreen(RunoffSession &session, QWidget *parent) : QWidget(parent), m_session(&session)
+{
+    build();
+    render();
+}
+
+RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent)
+    : QWidget(parent), m_ownEvents(std::make_unique<OwnEvents>(*this)),
+      m_ownSession(std::make_unique<RunoffSession>(design, *m_ownEvents, sessionServices())),
+      m_session(m_ownSession.get())
+{
+    m_session->setHandBacks(
+        RunoffHandBacks{[this](const QString &c, const QString &a) { emit runoffConfirmed(c, a); },
+                        [this] { emit runoffCancelled(); },
+                        {},
+                        {}});
+    m_session->ensure();
+    build();
+    render();
+}
+
+RunoffScreen::~RunoffScreen() = default;
+
+void RunoffScreen::build()
 {
     setObjectName(QStringLiteral("RunoffScreen"));
     setWindowTitle(QStringLiteral("流出係数"));
@@ -88,7 +126,7 @@ RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent) : QWidget(parent
         grid->addWidget(ref, row, 1);
         ++row;
         m_boxes[static_cast<std::size_t>(i)] = box;
-        connect(box, &QCheckBox::toggled, this, [this, i](bool checked) { onToggled(i, checked); });
+        connect(box, &QCheckBox::toggled, this, [this, i](bool checked) { m_session->toggle(i, checked); });
     }
     top->addLayout(tables);
     top->addWidget(
@@ -118,6 +156,12 @@ RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent) : QWidget(parent
         area->setMaximumWidth(100);
         for (QLineEdit *field : {name, coeff, area})
             EventHook::installFieldSelection(field);
+        connect(name, &QLineEdit::textChanged, this,
+                [this, r](const QString &t) { m_session->setText(r, RunoffField::Name, t); });
+        connect(coeff, &QLineEdit::textChanged, this,
+                [this, r](const QString &t) { m_session->setText(r, RunoffField::Coeff, t); });
+        connect(area, &QLineEdit::textChanged, this,
+                [this, r](const QString &t) { m_session->setText(r, RunoffField::Area, t); });
         rowsGrid->addWidget(mark, gridRow, base);
         rowsGrid->addWidget(name, gridRow, base + 1);
         rowsGrid->addWidget(coeff, gridRow, base + 2);
@@ -142,99 +186,73 @@ RunoffScreen::RunoffScreen(DesignCase &design, QWidget *parent) : QWidget(parent
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     top->addLayout(buttons);
-    connect(m_ok, &QPushButton::clicked, this, &RunoffScreen::onOk);
+    connect(m_ok, &QPushButton::clicked, this, [this] { m_session->ok(); });
     clickOnEnter(m_ok);
-    connect(m_cancel, &QPushButton::clicked, this, &RunoffScreen::onCancel);
+    connect(m_cancel, &QPushButton::clicked, this, [this] { m_session->cancel(); });
 }
 
 void RunoffScreen::openScreen()
 {
-    setScreenShown(this, true);
+    m_session->open();
 }
 
 void RunoffScreen::discard()
 {
-    for (QCheckBox *box : m_boxes) {
-        const QSignalBlocker block(box);
-        box->setChecked(false);
-    }
-    setRows(RunoffRows{});
+    m_session->clear();
 }
 
 RunoffRows RunoffScreen::rows() const
 {
-    RunoffRows rows;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = RunoffRowTexts{m_names[i]->text(), m_coeffs[i]->text(), m_areas[i]->text()};
-    return rows;
-}
-
-void RunoffScreen::setRows(const RunoffRows &rows)
-{
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        m_names[i]->setText(rows[i].name);
-        m_coeffs[i]->setText(rows[i].coeff);
-        m_areas[i]->setText(rows[i].area);
-    }
-}
-
-void RunoffScreen::onToggled(int choice, bool checked)
-{
-    RunoffRows r = rows();
-    if (toggleLandUse(r, landUseChoices()[static_cast<std::size_t>(choice)].rowText, checked))
-        setRows(r);
+    return m_session->rows();
 }
 
 RunoffForm RunoffScreen::form() const
 {
-    RunoffForm f;
-    for (int i = 0; i < kLandUseChoiceCount; ++i) {
-        const int v = m_boxes[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
-        if (i < 8)
-            f.chk_k[static_cast<std::size_t>(i)] = v;
-        else if (i < 15)
-            f.chk_t[static_cast<std::size_t>(i - 8)] = v;
-        else
-            f.chk_u[static_cast<std::size_t>(i - 15)] = v;
-    }
-    const RunoffRows r = rows();
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        f.txt_t[i] = r[i].name;
-        f.txt_c[i] = r[i].coeff;
-        f.txt_a[i] = r[i].area;
-    }
-    return f;
+    return m_session->form();
 }
 
 void RunoffScreen::setForm(const RunoffForm &f)
 {
-    for (int i = 0; i < kLandUseChoiceCount; ++i) {
-        const int v = i < 8    ? f.chk_k[static_cast<std::size_t>(i)]
-                      : i < 15 ? f.chk_t[static_cast<std::size_t>(i - 8)]
-                               : f.chk_u[static_cast<std::size_t>(i - 15)];
-        m_boxes[static_cast<std::size_t>(i)]->setChecked(v != 0);
-    }
-    RunoffRows r;
-    for (std::size_t i = 0; i < r.size(); ++i)
-        r[i] = RunoffRowTexts{f.txt_t[i], f.txt_c[i], f.txt_a[i]};
-    setRows(r);
+    m_session->setForm(f);
 }
 
 RunoffOutcome RunoffScreen::calculate()
 {
-    const RunoffRows r = rows();
-    // Ryusyutu_1: the rows go into the design before anything is checked.
-    const RunoffNumbers n = readRunoffNumbers(r);
-    for (std::size_t i = 0; i < r.size(); ++i)
-        m_design.landUseRows[i] = LandUseRow{r[i].name, n.coeff[i], n.area[i]};
-    // Ryusyutu_2
-    RunoffOutcome out = confirmRunoff(r);
-    if (!out.refusal) {
-        m_design.runoffCoeff = out.coeff;
-        m_design.catchmentArea = out.area;
-        m_design.runoffMode = RunoffMode::WeightedAverage;
+    return m_session->calculate();
+}
+
+// The boxes and rows from the session, without feeding the changes back; a text that is already shown is
+// not set again, so the caret and the selection stay.
+void RunoffScreen::render()
+{
+    for (int i = 0; i < kLandUseChoiceCount; ++i) {
+        QCheckBox *box = m_boxes[static_cast<std::size_t>(i)];
+        const QSignalBlocker block(box);
+        box->setChecked(m_session->isChecked(i));
     }
-    return out;
+    for (int r = 0; r < kRunoffRowCount; ++r) {
+        for (RunoffField f : {RunoffField::Name, RunoffField::Coeff, RunoffField::Area}) {
+            QLineEdit *edit = fieldOf(r, f);
+            const QString text = m_session->text(r, f);
+            if (edit->text() != text) {
+                const QSignalBlocker block(edit);
+                edit->setText(text);
+            }
+        }
+    }
+}
+
+void RunoffScreen::showFocus(const FocusRequest &request)
+{
+    auto *w = findChild<QWidget *>(request.control.name);
+    if (!w)
+        return;
+    if (request.style == FocusStyle::SelectAll)
+        focusSelectingAll(w);
+    else if (request.style == FocusStyle::CaretAtStart)
+        focusCaretAtStart(w);
+    else
+        w->setFocus();
 }
 
 QLineEdit *RunoffScreen::fieldOf(int row, RunoffField field) const
@@ -249,26 +267,6 @@ QLineEdit *RunoffScreen::fieldOf(int row, RunoffField field) const
         break;
     }
     return m_areas[i];
-}
-
-void RunoffScreen::onOk()
-{
-    const RunoffOutcome out = calculate();
-    if (out.refusal) {
-        showError(this, out.refusal->message);
-        focusSelectingAll(fieldOf(out.refusal->row, out.refusal->field));
-        return;
-    }
-    setScreenShown(this, false);
-    emit statusTextRequested(runoffConfirmStatusText());
-    emit runoffConfirmed(out.coeffText, out.areaText);
-}
-
-void RunoffScreen::onCancel()
-{
-    setScreenShown(this, false);
-    emit statusTextRequested(runoffCancelStatusText());
-    emit runoffCancelled();
 }
 
 } // namespace niruka

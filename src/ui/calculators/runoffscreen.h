@@ -7,9 +7,11 @@
 #include "docs/projectrecord.h"
 #include "model/designcase.h"
 #include "session/runoffrules.h"
+#include "session/runoffsession.h"
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
@@ -17,10 +19,19 @@ class QPushButton;
 
 namespace niruka {
 
+// A view of a RunoffSession: it shows the session's boxes and rows and hands every click and text change
+// to it; the rules, their order and their messages live in the session.
 class RunoffScreen : public QWidget {
     Q_OBJECT
 public:
+    // A view of the owner's session; the owner passes the session's events on to render(), showFocus() and
+    // the placing of the window.
+    explicit RunoffScreen(RunoffSession &session, QWidget *parent = nullptr);
+    // A screen with a session of its own whose hand-backs and status texts come out as the signals below.
     explicit RunoffScreen(DesignCase &design, QWidget *parent = nullptr);
+    ~RunoffScreen() override;
+
+    RunoffSession &session() { return *m_session; }
 
     // Shows the screen with the rows and boxes it had when last hidden.
     void openScreen();
@@ -32,12 +43,14 @@ public:
     RunoffForm form() const;
     void setForm(const RunoffForm &form);
 
-    // Ryusyutu_1 and Ryusyutu_2 without touching the screen's visibility: reads the rows into the design
-    // and, when row ① is complete and the average is defined, stores C and A. Used by "ＯＫ" and by
-    // opening a project file.
+    // Ryusyutu_1 and Ryusyutu_2 without touching the screen's visibility (RunoffSession::calculate).
     RunoffOutcome calculate();
 
     RunoffRows rows() const;
+
+    // The view's part of the session's events.
+    void render();
+    void showFocus(const FocusRequest &request);
 
 signals:
     // "ＯＫ" succeeded: C ("0.0##") and A ("0.00") for the conditions screen's boxes.
@@ -47,17 +60,20 @@ signals:
     void statusTextRequested(const QString &text);
 
 private:
-    void onToggled(int choice, bool checked);
-    void onOk();
-    void onCancel();
-    void setRows(const RunoffRows &rows);
+    class OwnEvents;
+    void build();
     QLineEdit *fieldOf(int row, RunoffField field) const;
 
-    DesignCase &m_design;
+    std::unique_ptr<OwnEvents> m_ownEvents;
+    std::unique_ptr<RunoffSession> m_ownSession;
+    RunoffSession *m_session = nullptr;
     std::array<QCheckBox *, kLandUseChoiceCount> m_boxes{};
     std::array<QLineEdit *, kRunoffRowCount> m_names{}, m_coeffs{}, m_areas{};
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };
+
+// Shows or hides a calculator screen together with the sub-window it lives in, raising it when shown.
+void setCalculatorShown(QWidget *screen, bool shown);
 
 } // namespace niruka

@@ -1,6 +1,7 @@
 #include "ui/design/circularpipescreen.h"
 
 #include "engine/filloption.h"
+#include "session/designsession.h"
 #include "ui/design/shapesketch.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
@@ -11,11 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace niruka {
 
-CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
+CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame, ScreenId::Circular)
 {
     setObjectName(QStringLiteral("CircularPipeScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
@@ -27,7 +29,7 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
     m_gradient = makeField(this, "txt2", 7);
     m_roughness = makeField(this, "txt3", 7);
     m_depth = makeDepthList(this);
-    fillDepthList(m_depth, toQt(circularFillList()), kCircularFillDefaultPosition);
+    fillDepthList(m_depth, circularDepthLines(), circularDefaults().cbo1);
     m_calc = makeCalculateButton();
 
     auto *g = new QGridLayout;
@@ -54,31 +56,41 @@ CircularPipeScreen::CircularPipeScreen(MainFrame &frame) : FacilityScreen(frame)
     layout->addWidget(title);
     layout->addLayout(body);
 
+    for (QLineEdit *f : {m_material, m_diameter, m_gradient, m_roughness})
+        follow(f);
+    follow(m_depth);
     for (QWidget *w :
          std::initializer_list<QWidget *>{m_material, m_diameter, m_gradient, m_roughness, m_depth})
-        closeResultOnClick(w, facilityHint());
+        forwardClick(w);
     chainEnter({m_material, m_diameter, m_gradient, m_roughness, m_depth, m_calc});
 }
 
 CircularEntries CircularPipeScreen::entries() const
 {
-    return readCircularEntries(fields());
+    return circularEntriesOf(form());
 }
 
 CircularForm CircularPipeScreen::form() const
 {
-    return circularFormOf(entries());
+    return session().facility().circular;
 }
 
 void CircularPipeScreen::setForm(const CircularForm &f)
 {
-    writeCircularForm(fields(), f);
+    session().setCircularForm(f);
 }
 
-std::optional<Refusal> CircularPipeScreen::facilityRules(DesignCase &design,
-                                                         const ConditionsEntries &conditions)
+void CircularPipeScreen::render()
 {
-    return calculateCircular(design, conditions, entries());
+    if (!session().isOpen(ScreenId::Circular))
+        return;
+    const QScopedValueRollback<bool> rendering(m_rendering, true);
+    const CircularForm &f = session().facility().circular;
+    showText(m_material, f.txt_m);
+    showText(m_diameter, f.txt1);
+    showText(m_gradient, f.txt2);
+    showText(m_roughness, f.txt3);
+    showRow(m_depth, f.cbo1);
 }
 
 } // namespace niruka

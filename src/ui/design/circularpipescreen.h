@@ -19,7 +19,7 @@ public:
     CircularEntries entries() const;
     CircularForm form() const;
     void setForm(const CircularForm &form);
-    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
+    void render() override;
 
 private:
     CircularFields fields() const { return {m_material, m_diameter, m_gradient, m_roughness, m_depth}; }

@@ -1,10 +1,9 @@
 #include "ui/design/conditionsscreen.h"
 
 #include "engine/catalogue.h"
+#include "session/designsession.h"
 #include "session/intensityrules.h"
 #include "session/runoffrules.h"
-#include "ui/design/ditchscreen.h"
-#include "ui/design/pipescreen.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
@@ -17,8 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -201,93 +202,73 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     layout->addWidget(title);
     layout->addLayout(columns);
 
-    // Clicking into a field closes the result and shows the note.
+    // What the fields hold now, also when a test or a calculator sets them, goes to the session.
     for (QLineEdit *f : {m_c, m_a, m_i, m_rate})
-        EventHook::onClick(f, [this] { clickIntoField(); });
-    EventHook::onClick(m_i, [this] {
-        clickIntoField();
-        m_frame.design().intensityMode = IntensityMode::Direct;
-        m_optIDirect->setChecked(true);
-        setEditableLook(m_i, true);
-        emit m_frame.closeIntensityScreenRequested();
+        connect(f, &QLineEdit::textChanged, this, [this, f](const QString &text) {
+            if (!m_rendering)
+                session().setText(control(f), text);
+        });
+    for (QRadioButton *r :
+         {m_manning, m_kutter, m_optIDirect, m_optICalc, m_optCDirect, m_optCWeighted, m_without, m_with})
+        connect(r, &QRadioButton::toggled, this, [this, r](bool on) {
+            if (!m_rendering && on)
+                session().setChecked(control(r), true);
+        });
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_rendering)
+            session().setRow(control(m_list), row, row >= 0 && m_list->item(row)->isSelected());
     });
-    // A key in the I field closes the intensity screen, and with it the calculation behind a computed I:
-    // what the field holds is then an entered value.
-    EventHook::onKey(m_i, [this] {
-        m_frame.design().intensityMode = IntensityMode::Direct;
-        m_optIDirect->setChecked(true);
-        setEditableLook(m_i, true);
-        emit m_frame.closeIntensityScreenRequested();
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = m_list->currentRow();
+        if (!m_rendering)
+            session().setSelected(control(m_list), row >= 0 && m_list->item(row)->isSelected());
     });
 
-    connect(m_cDirect, &QPushButton::clicked, this, [this] {
-        focusField("txt_c");
-        setEditableLook(m_c, true);
-        setEditableLook(m_a, true);
-        m_frame.design().runoffMode = RunoffMode::Direct;
-        m_optCDirect->setChecked(true);
-        m_frame.closeResult();
-        emit m_frame.closeRunoffScreenRequested();
-    });
-    connect(m_iDirect, &QPushButton::clicked, this, [this] {
-        focusField("txt_i");
-        setEditableLook(m_i, true);
-        m_frame.design().intensityMode = IntensityMode::Direct;
-        m_optIDirect->setChecked(true);
-        m_frame.closeResult();
-        emit m_frame.closeIntensityScreenRequested();
-    });
+    // The user's clicks and keys.
+    for (QLineEdit *f : {m_c, m_a, m_i, m_rate})
+        EventHook::onClick(f, [this, f] { clickInto(f); });
+    EventHook::onKey(m_i, [this] { session().keyIn(control(m_i)); });
+    connect(m_cDirect, &QPushButton::clicked, this, [this] { session().runoffDirect(); });
+    connect(m_iDirect, &QPushButton::clicked, this, [this] { session().intensityDirect(); });
+    // Until the calculators are there, their buttons only say so.
     connect(m_cWeighted, &QPushButton::clicked, this, [this] {
-        m_frame.closeResult();
         if (!m_frame.hasCommandHandler("Command4")) {
-            m_frame.statusMessage(notAvailableYet());
+            session().closeResult();
+            session().setStatus(notAvailableYet());
             return;
         }
-        m_frame.action("Men_G")->setEnabled(false);
-        m_frame.toolBar()->setVisible(false);
-        m_frame.statusMessage(runoffOpenStatusText());
-        m_frame.runCommandHandler("Command4");
+        session().weightedAverage();
     });
     connect(m_iCalc, &QPushButton::clicked, this, [this] {
-        m_frame.closeResult();
         if (!m_frame.hasCommandHandler("Command2")) {
-            m_frame.statusMessage(notAvailableYet());
+            session().closeResult();
+            session().setStatus(notAvailableYet());
             return;
         }
-        m_frame.action("Men_G")->setEnabled(false);
-        m_frame.toolBar()->setVisible(false);
-        m_frame.statusMessage(intensityStatusText());
-        m_frame.runCommandHandler("Command2");
+        session().computeIntensity();
     });
-
-    connect(m_without, &QRadioButton::clicked, this, [this] {
-        setAllowance(false);
-        m_frame.closeResult();
-    });
-    connect(m_with, &QRadioButton::clicked, this, [this] {
-        setAllowance(true);
-        m_frame.closeResult();
-    });
+    connect(m_without, &QRadioButton::clicked, this, [this] { session().chooseAllowance(false); });
+    connect(m_with, &QRadioButton::clicked, this, [this] { session().chooseAllowance(true); });
     for (QRadioButton *r : {m_manning, m_kutter}) {
-        EventHook::onClick(r, [this] { m_frame.closeResult(); });
-        EventHook::onKey(r, [this] { m_frame.closeResult(); });
+        EventHook::onClick(r, [this, r] { clickInto(r); });
+        EventHook::onKey(r, [this, r] { session().keyIn(control(r)); });
         EventHook::onEnter(r, [this] { focusField("lst_s"); });
     }
 
     // The facility list: a keyboard move or a click chooses the kind, also a click on the kind shown.
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { choose(row); });
     EventHook::onClick(m_list->viewport(), [this] { m_rowBeforePress = m_list->currentRow(); });
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = m_list->row(item);
         if (row == m_rowBeforePress)
-            choose(row);
+            session().chooseKindAgain(row);
         m_rowBeforePress = -1;
     });
     EventHook::onEnter(m_list, [this] {
-        if (PipeScreen *pipe = m_frame.pipeScreen())
-            focusSelectingAll(pipe->firstEntry());
-        else if (DitchScreen *ditch = m_frame.ditchScreen())
-            focusSelectingAll(ditch->firstEntry());
+        const std::optional<Control> target = session().enterTargetOfKindList();
+        if (!target)
+            return;
+        if (QWidget *screen = m_frame.screenWidget(target->screen))
+            focusSelectingAll(screen->findChild<QWidget *>(target->name));
     });
 
     for (QPushButton *b : {m_cDirect, m_cWeighted, m_iDirect, m_iCalc})
@@ -304,47 +285,24 @@ ConditionsScreen::ConditionsScreen(MainFrame &frame) : m_frame(frame)
     EventHook::onEnter(m_rate, [this] { m_manning->setFocus(); });
 }
 
-void ConditionsScreen::clickIntoField()
+DesignSession &ConditionsScreen::session() const
 {
-    m_frame.closeResult();
-    m_frame.statusMessage(conditionsHint());
+    return m_frame.session();
 }
 
-void ConditionsScreen::prepareNew()
+Control ConditionsScreen::control(const QWidget *widget) const
 {
-    for (QLineEdit *f : {m_c, m_a, m_i})
-        setEditableLook(f, true);
-    m_optCDirect->setChecked(true);
-    m_optIDirect->setChecked(true);
-    m_frame.design().runoffMode = RunoffMode::Direct;
-    m_frame.design().intensityMode = IntensityMode::Direct;
-    m_without->setChecked(true);
-    setAllowance(false);
-    if (m_list->currentRow() == 0)
-        choose(0);
-    else
-        m_list->setCurrentRow(0);
-    focusField("txt_c");
+    return {ScreenId::Conditions, widget->objectName()};
 }
 
-void ConditionsScreen::setAllowance(bool on)
+void ConditionsScreen::clickInto(QWidget *widget)
 {
-    if (!on)
-        m_rate->clear();
-    m_rate->setVisible(on);
-    m_rateUnit->setVisible(on);
+    session().clickInto(control(widget));
 }
 
 void ConditionsScreen::setEditableLook(QLineEdit *field, bool editable)
 {
-    field->setFrame(editable);
-}
-
-void ConditionsScreen::choose(int row)
-{
-    if (row < 0 || row >= kFacilityKindCount)
-        return;
-    m_frame.selectFacilityKind(static_cast<FacilityKind>(row));
+    session().setFlatLook(control(field), !editable);
 }
 
 void ConditionsScreen::focusField(const char *name)
@@ -358,82 +316,77 @@ void ConditionsScreen::focusField(const char *name)
 
 namespace {
 
-// Sets a pair of options of an exclusive group, allowing both off.
+// Sets a pair of options of an exclusive group as the session holds them, allowing both off.
 void setPair(QButtonGroup *group, QAbstractButton *first, bool firstOn, QAbstractButton *second,
              bool secondOn)
 {
+    if (first->isChecked() == firstOn && second->isChecked() == secondOn)
+        return;
     group->setExclusive(false);
     first->setChecked(firstOn);
-    second->setChecked(secondOn && !firstOn);
+    second->setChecked(secondOn);
     group->setExclusive(true);
+}
+
+// The current row, selected or only current, without touching a list that shows it already.
+void showRow(QListWidget *list, int row, bool selected)
+{
+    const bool isSelected = row >= 0 && list->item(row)->isSelected();
+    if (list->currentRow() == row && isSelected == selected)
+        return;
+    list->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
+}
+
+void showText(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
 }
 
 } // namespace
 
 ConditionsForm ConditionsScreen::form() const
 {
-    ConditionsForm f;
-    f.txt_c = m_c->text();
-    f.txt_a = m_a->text();
-    f.txt_i = m_i->text();
-    const int row = m_list->currentRow();
-    f.lst_s = row >= 0 && m_list->item(row)->isSelected() ? row : -1;
-    f.opt1 = m_manning->isChecked();
-    f.opt2 = m_kutter->isChecked();
-    f.opt3 = m_optIDirect->isChecked();
-    f.opt4 = m_optICalc->isChecked();
-    f.opt5 = m_optCDirect->isChecked();
-    f.opt6 = m_optCWeighted->isChecked();
-    f.opt7 = m_without->isChecked();
-    f.opt8 = m_with->isChecked();
-    f.txt1 = m_rate->text();
-    return f;
+    return session().conditions();
 }
 
 void ConditionsScreen::setForm(const ConditionsForm &f)
 {
-    m_c->setText(f.txt_c);
-    m_a->setText(f.txt_a);
-    m_i->setText(f.txt_i);
-    if (f.lst_s >= 0 && f.lst_s < kFacilityKindCount) {
-        if (m_list->currentRow() == f.lst_s)
-            choose(f.lst_s);
-        else
-            m_list->setCurrentRow(f.lst_s);
-    } else {
-        m_list->setCurrentRow(-1);
-    }
-    setPair(m_formula, m_manning, f.opt1, m_kutter, f.opt2);
-    setPair(m_iModes, m_optIDirect, f.opt3, m_optICalc, f.opt4);
-    setPair(m_cModes, m_optCDirect, f.opt5, m_optCWeighted, f.opt6);
-    setPair(m_allowance, m_without, f.opt7, m_with, f.opt8);
-    setAllowance(f.opt8);
-    m_rate->setText(f.txt1);
-    setEditableLook(m_i, !f.opt4);
-    setEditableLook(m_c, !f.opt6);
-    setEditableLook(m_a, !f.opt6);
-    m_frame.design().intensityMode = f.opt4 ? IntensityMode::Computed : IntensityMode::Direct;
-    m_frame.design().runoffMode = f.opt6 ? RunoffMode::WeightedAverage : RunoffMode::Direct;
+    session().setConditionsForm(f);
 }
 
 ConditionsEntries ConditionsScreen::entries() const
 {
-    ConditionsEntries e;
-    e.c = m_c->text();
-    e.a = m_a->text();
-    e.i = m_i->text();
-    e.allowanceOn = m_with->isChecked();
-    e.allowanceRate = m_rate->text();
-    const int row = m_list->currentRow();
-    if (row >= 0 && row < kFacilityKindCount && m_list->item(row)->isSelected())
-        e.kind = static_cast<FacilityKind>(row);
-    if (m_manning->isChecked())
-        e.formula = VelocityFormula::Manning;
-    else if (m_kutter->isChecked())
-        e.formula = VelocityFormula::Kutter;
-    e.runoffWeighted = m_optCWeighted->isChecked();
-    e.intensityComputed = m_optICalc->isChecked();
-    return e;
+    return session().conditionsEntries();
+}
+
+void ConditionsScreen::render()
+{
+    const DesignSession &s = session();
+    if (!s.isOpen(ScreenId::Conditions))
+        return;
+    const QScopedValueRollback<bool> rendering(m_rendering, true);
+    const ConditionsForm &f = s.conditions();
+    const DesignLooks &looks = s.looks();
+    showText(m_c, f.txt_c);
+    showText(m_a, f.txt_a);
+    showText(m_i, f.txt_i);
+    showText(m_rate, f.txt1);
+    showRow(m_list, s.currentRow(control(m_list)), f.lst_s >= 0);
+    setPair(m_formula, m_manning, f.opt1, m_kutter, f.opt2);
+    setPair(m_iModes, m_optIDirect, f.opt3, m_optICalc, f.opt4);
+    setPair(m_cModes, m_optCDirect, f.opt5, m_optCWeighted, f.opt6);
+    setPair(m_allowance, m_without, f.opt7, m_with, f.opt8);
+    m_rate->setVisible(looks.allowanceVisible);
+    m_rateUnit->setVisible(looks.allowanceVisible);
+    m_c->setFrame(!looks.cFlat);
+    m_a->setFrame(!looks.aFlat);
+    m_i->setFrame(!looks.iFlat);
+    if (windowTitle() != looks.conditionsTitle) {
+        setWindowTitle(looks.conditionsTitle);
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            sub->setWindowTitle(looks.conditionsTitle);
+    }
 }
 
 } // namespace niruka

@@ -1,9 +1,11 @@
 #pragma once
 // The planned stormwater conditions of a design (C, A, I, allowance), the velocity formula and the
-// facility list that opens the facility screen.
+// facility list that opens the facility screen. A view of the design session: it shows the session's
+// conditions and looks, and hands what is typed, chosen and clicked to the session.
 
 #include "docs/projectrecord.h"
 #include "session/designworkflow.h"
+#include "session/sessionstate.h"
 
 #include <QWidget>
 
@@ -16,6 +18,7 @@ class QRadioButton;
 
 namespace niruka {
 
+class DesignSession;
 class MainFrame;
 
 class ConditionsScreen : public QWidget {
@@ -23,8 +26,6 @@ class ConditionsScreen : public QWidget {
 public:
     explicit ConditionsScreen(MainFrame &frame);
 
-    // A new design: editable C, A and I, both entry modes direct, no allowance, the first facility kind.
-    void prepareNew();
     ConditionsEntries entries() const;
     // The screen's fields and options as the project file stores them. Restoring selects the facility
     // kind (which opens its screen with its defaults), shows the allowance rate with "有り", and gives the
@@ -35,6 +36,8 @@ public:
     void focusField(const char *name);
     // Single border for typed values, none for values handed back by a calculator.
     void setEditableLook(QLineEdit *field, bool editable);
+    // Shows the session's conditions and looks.
+    void render();
 
     QLineEdit *cField() const { return m_c; }
     QLineEdit *aField() const { return m_a; }
@@ -43,9 +46,9 @@ public:
     QListWidget *facilityList() const { return m_list; }
 
 private:
-    void choose(int row);
-    void setAllowance(bool on);
-    void clickIntoField();
+    DesignSession &session() const;
+    Control control(const QWidget *widget) const;
+    void clickInto(QWidget *widget);
 
     MainFrame &m_frame;
     QLineEdit *m_c, *m_a, *m_i, *m_rate;
@@ -56,6 +59,7 @@ private:
     QButtonGroup *m_formula, *m_cModes, *m_iModes, *m_allowance;
     QListWidget *m_list;
     int m_rowBeforePress = -1;
+    bool m_rendering = false;
 };
 
 } // namespace niruka

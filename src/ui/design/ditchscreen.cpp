@@ -1,6 +1,7 @@
 #include "ui/design/ditchscreen.h"
 
 #include "engine/filloption.h"
+#include "session/designsession.h"
 #include "ui/design/shapesketch.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
@@ -12,11 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace niruka {
 
-DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
+DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame, ScreenId::Ditch)
 {
     setObjectName(QStringLiteral("DitchScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
@@ -31,7 +33,7 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     m_gradient = makeField(this, "txt5", 7);
     m_roughness = makeField(this, "txt6", 7);
     m_depth = makeDepthList(this);
-    fillDepthList(m_depth, toQt(ditchFillList()), kDitchFillDefaultPosition);
+    fillDepthList(m_depth, ditchDepthLines(), ditchDefaults().cbo1);
     m_calc = makeCalculateButton();
 
     auto *shape = new QGroupBox(QStringLiteral("施設の形状"), this);
@@ -71,26 +73,28 @@ DitchScreen::DitchScreen(MainFrame &frame) : FacilityScreen(frame)
     layout->addWidget(title);
     layout->addLayout(body);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{m_material, m_height, m_bottom, m_top, m_slope,
-                                                       m_gradient, m_roughness})
-        closeResultOnClick(w, facilityHint());
-    closeResultOnClick(m_depth, ditchDepthHint());
+    for (QLineEdit *f : {m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness}) {
+        follow(f);
+        forwardClick(f);
+    }
+    follow(m_depth);
+    forwardClick(m_depth);
     chainEnter({m_material, m_height, m_bottom, m_top, m_slope, m_gradient, m_roughness, m_depth, m_calc});
 }
 
 DitchEntries DitchScreen::entries() const
 {
-    return readDitchEntries(fields());
+    return ditchEntriesOf(form());
 }
 
 DitchForm DitchScreen::form() const
 {
-    return ditchFormOf(entries());
+    return session().facility().ditch;
 }
 
 void DitchScreen::setForm(const DitchForm &f)
 {
-    writeDitchForm(fields(), f);
+    session().setDitchForm(f);
 }
 
 QWidget *DitchScreen::firstEntry() const
@@ -98,9 +102,20 @@ QWidget *DitchScreen::firstEntry() const
     return m_height;
 }
 
-std::optional<Refusal> DitchScreen::facilityRules(DesignCase &design, const ConditionsEntries &conditions)
+void DitchScreen::render()
 {
-    return calculateDitch(design, conditions, entries());
+    if (!session().isOpen(ScreenId::Ditch))
+        return;
+    const QScopedValueRollback<bool> rendering(m_rendering, true);
+    const DitchForm &f = session().facility().ditch;
+    showText(m_material, f.txt_m);
+    showText(m_height, f.txt1);
+    showText(m_bottom, f.txt2);
+    showText(m_top, f.txt3);
+    showText(m_slope, f.txt4);
+    showText(m_gradient, f.txt5);
+    showText(m_roughness, f.txt6);
+    showRow(m_depth, f.cbo1);
 }
 
 } // namespace niruka

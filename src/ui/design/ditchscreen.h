@@ -21,7 +21,7 @@ public:
     DitchForm form() const;
     void setForm(const DitchForm &form);
     QWidget *firstEntry() const override;
-    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
+    void render() override;
 
 private:
     DitchFields fields() const

@@ -9,7 +9,7 @@ namespace {
 
 void setDepthRow(QComboBox *depth, int row)
 {
-    depth->setCurrentIndex(row < depth->count() ? row : -1);
+    depth->setCurrentIndex(clampedRow(row, depth->count()));
 }
 
 } // namespace
@@ -18,11 +18,6 @@ CircularEntries readCircularEntries(const CircularFields &f)
 {
     return CircularEntries{f.material->text(), f.diameter->text(), f.gradient->text(), f.roughness->text(),
                            f.depth->currentIndex()};
-}
-
-CircularForm circularFormOf(const CircularEntries &e)
-{
-    return CircularForm{e.material, e.diameter, e.gradient, e.roughness, e.fillRow};
 }
 
 void writeCircularForm(const CircularFields &f, const CircularForm &form)
@@ -38,12 +33,6 @@ DitchEntries readDitchEntries(const DitchFields &f)
 {
     return DitchEntries{f.material->text(), f.height->text(),   f.bottom->text(),    f.top->text(),
                         f.slope->text(),    f.gradient->text(), f.roughness->text(), f.depth->currentIndex()};
-}
-
-DitchForm ditchFormOf(const DitchEntries &e)
-{
-    return DitchForm{e.material,   e.height,   e.bottomWidth, e.topWidth,
-                     e.slopeWidth, e.gradient, e.roughness,   e.fillRow};
 }
 
 void writeDitchForm(const DitchFields &f, const DitchForm &form)
@@ -72,20 +61,6 @@ PolygonEntries readPolygonEntries(const PolygonFields &f)
         e.y[i] = f.y[i]->text();
     }
     return e;
-}
-
-PolygonForm polygonFormOf(const PolygonEntries &e)
-{
-    PolygonForm form;
-    form.txt_m = e.material;
-    form.txt1 = e.bottomWidth;
-    form.txt2 = e.topWidth;
-    form.txt3 = e.height;
-    form.txt4 = e.gradient;
-    form.txt5 = e.roughness;
-    form.txt_x = e.x;
-    form.txt_y = e.y;
-    return form;
 }
 
 void writePolygonForm(const PolygonFields &f, const PolygonForm &form)

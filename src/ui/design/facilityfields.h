@@ -1,10 +1,12 @@
 #pragma once
 // The entry fields of the circular-pipe, ditch and polygon ditch screens, shared by the design's screens and
 // the velocity calculator's: read as entries for the rules and as a form for the project file, written back
-// from a form (a depth row outside the list leaves none chosen).
+// from a form (a depth row outside the list leaves none chosen). The forms and defaults themselves are
+// session/facilityforms'.
 
 #include "docs/projectrecord.h"
 #include "session/designworkflow.h"
+#include "session/facilityforms.h"
 
 #include <array>
 
@@ -19,7 +21,6 @@ struct CircularFields {
 };
 
 CircularEntries readCircularEntries(const CircularFields &f);
-CircularForm circularFormOf(const CircularEntries &e);
 void writeCircularForm(const CircularFields &f, const CircularForm &form);
 
 struct DitchFields {
@@ -28,7 +29,6 @@ struct DitchFields {
 };
 
 DitchEntries readDitchEntries(const DitchFields &f);
-DitchForm ditchFormOf(const DitchEntries &e);
 void writeDitchForm(const DitchFields &f, const DitchForm &form);
 
 struct PolygonFields {
@@ -37,7 +37,6 @@ struct PolygonFields {
 };
 
 PolygonEntries readPolygonEntries(const PolygonFields &f);
-PolygonForm polygonFormOf(const PolygonEntries &e);
 void writePolygonForm(const PolygonFields &f, const PolygonForm &form);
 
 } // namespace niruka

@@ -1,25 +1,80 @@
 #include "ui/design/facilityscreen.h"
 
+#include "session/designsession.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace niruka {
 
-FacilityScreen::FacilityScreen(MainFrame &frame) : m_frame(frame) {}
+FacilityScreen::FacilityScreen(MainFrame &frame, ScreenId id) : m_frame(frame), m_id(id) {}
 
-void FacilityScreen::closeResultOnClick(QWidget *field, const QString &hint)
+DesignSession &FacilityScreen::session() const
+{
+    return m_frame.session();
+}
+
+void FacilityScreen::follow(QLineEdit *field)
+{
+    connect(field, &QLineEdit::textChanged, this, [this, field](const QString &text) {
+        if (!m_rendering)
+            session().setText(control(field), text);
+    });
+}
+
+void FacilityScreen::follow(QListWidget *list)
+{
+    connect(list, &QListWidget::currentRowChanged, this, [this, list](int row) {
+        if (!m_rendering)
+            session().setRow(control(list), row, row >= 0 && list->item(row)->isSelected());
+    });
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+        const int row = list->currentRow();
+        if (!m_rendering)
+            session().setSelected(control(list), row >= 0 && list->item(row)->isSelected());
+    });
+}
+
+void FacilityScreen::follow(QComboBox *list)
+{
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list](int row) {
+        if (!m_rendering)
+            session().setRow(control(list), row);
+    });
+}
+
+void FacilityScreen::forwardClick(QWidget *field)
 {
     QWidget *target = field;
     if (auto *view = qobject_cast<QAbstractItemView *>(field))
         target = view->viewport();
-    EventHook::onClick(target, [this, hint] {
-        m_frame.closeResult();
-        m_frame.statusMessage(hint);
-    });
+    EventHook::onClick(target, [this, field] { session().clickInto(control(field)); });
+}
+
+void FacilityScreen::showText(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+void FacilityScreen::showRow(QListWidget *list, int row, bool selected)
+{
+    const bool isSelected = row >= 0 && list->item(row)->isSelected();
+    if (list->currentRow() == row && isSelected == selected)
+        return;
+    list->setCurrentRow(row, selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
+}
+
+void FacilityScreen::showRow(QComboBox *list, int row)
+{
+    if (list->currentIndex() != row)
+        list->setCurrentIndex(row);
 }
 
 QPushButton *FacilityScreen::makeCalculateButton()
@@ -32,27 +87,12 @@ QPushButton *FacilityScreen::makeCalculateButton()
 
 std::optional<Refusal> FacilityScreen::applyRules(CheckMode mode)
 {
-    const std::optional<Refusal> refusal = m_frame.checkDesign(
-        [this](DesignCase &design, const ConditionsEntries &conditions) {
-            return facilityRules(design, conditions);
-        },
-        mode);
-    if (!refusal)
-        checkPassed();
-    return refusal;
+    return session().applyRules(mode);
 }
 
 void FacilityScreen::calculate()
 {
-    finishCalculation(applyRules(CheckMode::Calculate));
-}
-
-void FacilityScreen::finishCalculation(const std::optional<Refusal> &refusal)
-{
-    if (refusal)
-        m_frame.refuse(*refusal, this);
-    else
-        m_frame.showResult();
+    session().calculate();
 }
 
 } // namespace niruka

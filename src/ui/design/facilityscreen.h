@@ -1,22 +1,28 @@
 #pragma once
-// What the four facility screens share: the main window they report to, the click behaviour of their fields
-// (closes the result screen and shows the note) and the handling of a "計算" outcome.
+// What the four facility screens share: views of the design session's facility screen. What their fields
+// hold goes to the session as it changes, a click into a field and the button "計算" are handed to it, and
+// the screen shows the session's facility form again when it changes.
 
 #include "session/designcheck.h"
 #include "session/designworkflow.h"
+#include "session/sessionstate.h"
 
 #include <QWidget>
 
+class QComboBox;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace niruka {
 
+class DesignSession;
 class MainFrame;
 
 class FacilityScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit FacilityScreen(MainFrame &frame);
+    FacilityScreen(MainFrame &frame, ScreenId id);
 
     // The field Enter on the facility list moves to (nullptr: the focus stays).
     virtual QWidget *firstEntry() const { return nullptr; }
@@ -26,21 +32,27 @@ public:
     std::optional<Refusal> applyRules(CheckMode mode = CheckMode::Restore);
     // "計算": the rules, then the refusal box or the result screen.
     void calculate();
+    // Shows the session's form of this screen.
+    virtual void render() = 0;
 
 protected:
-    // This screen's own rules: copy its entries and the conditions into `design`, validate, compute the
-    // section and the capacity check.
-    virtual std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) = 0;
-    // After a check that passed (the polygon ditch draws its sketch).
-    virtual void checkPassed() {}
+    DesignSession &session() const;
+    Control control(const QWidget *widget) const { return {m_id, widget->objectName()}; }
     // The button "計算" (cmd1): runs calculate() when clicked, and when Enter is pressed on it.
     QPushButton *makeCalculateButton();
-    // A click into `field` closes the result screen and shows `hint` (a list: on its viewport).
-    void closeResultOnClick(QWidget *field, const QString &hint);
-    // Shows the refusal, or the result screen when there is none.
-    void finishCalculation(const std::optional<Refusal> &refusal);
+    // The session follows what the field holds, and hears a click into it (a list: on its viewport).
+    void follow(QLineEdit *field);
+    void follow(QListWidget *list);
+    void follow(QComboBox *list);
+    void forwardClick(QWidget *field);
+    // Shows `text` without touching a field that already holds it (its caret and selection stay).
+    void showText(QLineEdit *field, const QString &text);
+    void showRow(QComboBox *list, int row);
+    void showRow(QListWidget *list, int row, bool selected);
 
     MainFrame &m_frame;
+    ScreenId m_id;
+    bool m_rendering = false;
 };
 
 } // namespace niruka

@@ -1,6 +1,8 @@
 #include "ui/design/pipescreen.h"
 
 #include "engine/catalogue.h"
+#include "session/designsession.h"
+#include "session/facilityforms.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
 
@@ -11,11 +13,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace niruka {
 
-PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
+PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame, ScreenId::Pipe)
 {
     setObjectName(QStringLiteral("PipeScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
@@ -45,44 +48,33 @@ PipeScreen::PipeScreen(MainFrame &frame) : FacilityScreen(frame)
     layout->addWidget(m_title);
     layout->addLayout(body);
 
+    follow(m_sizes);
+    follow(m_gradient);
+    follow(m_roughness);
+    follow(m_depth);
     for (QWidget *w : std::initializer_list<QWidget *>{m_sizes, m_gradient, m_roughness, m_depth})
-        closeResultOnClick(w, facilityHint());
+        forwardClick(w);
     chainEnter({m_sizes, m_gradient, m_roughness, m_depth, m_calc});
 }
 
-void PipeScreen::fillSeries(FacilityKind kind)
+FacilityKind PipeScreen::kind() const
 {
-    m_kind = kind;
-    const std::optional<SeriesId> id = PipeCatalogue::seriesOf(kind);
-    showPipeSeries({m_title, m_depthCaption, m_sizes, m_gradient, m_roughness, m_depth},
-                   QString::fromStdString(facilityTitle(kind)),
-                   PipeCatalogue::series(id.value_or(SeriesId::Vp)));
+    return session().looks().pipeSeries;
 }
 
 PipeEntries PipeScreen::entries() const
 {
-    PipeEntries e;
-    e.kind = m_kind;
-    const int row = m_sizes->currentRow();
-    e.sizeRow = row >= 0 && m_sizes->item(row)->isSelected() ? row : -1;
-    e.gradient = m_gradient->text();
-    e.roughness = m_roughness->text();
-    e.fillRow = m_depth->currentIndex();
-    return e;
+    return pipeEntriesOf(form(), kind());
 }
 
 PipeForm PipeScreen::form() const
 {
-    const PipeEntries e = entries();
-    return PipeForm{e.sizeRow, e.gradient, e.roughness, e.fillRow};
+    return session().facility().pipe;
 }
 
 void PipeScreen::setForm(const PipeForm &f)
 {
-    m_sizes->setCurrentRow(f.lst_pu);
-    m_gradient->setText(f.txt1);
-    m_roughness->setText(f.txt2);
-    m_depth->setCurrentIndex(f.cbo1 < m_depth->count() ? f.cbo1 : -1);
+    session().setPipeForm(f);
 }
 
 QWidget *PipeScreen::firstEntry() const
@@ -90,9 +82,28 @@ QWidget *PipeScreen::firstEntry() const
     return m_sizes;
 }
 
-std::optional<Refusal> PipeScreen::facilityRules(DesignCase &design, const ConditionsEntries &conditions)
+void PipeScreen::render()
 {
-    return calculatePipe(design, conditions, entries());
+    if (!session().isOpen(ScreenId::Pipe))
+        return;
+    const QScopedValueRollback<bool> rendering(m_rendering, true);
+    const FacilityKind series = kind();
+    if (m_shownSeries != series) {
+        // A series shown afresh: its lists replace the ones before.
+        m_shownSeries = series;
+        const PipeLists lists = pipeLists(series);
+        m_title->setText(lists.title);
+        m_depthCaption->setText(lists.depthCaption);
+        m_sizes->clear();
+        m_sizes->addItems(lists.sizes);
+        m_depth->clear();
+        m_depth->addItems(lists.depths);
+    }
+    const PipeForm &f = session().facility().pipe;
+    showRow(m_sizes, session().currentRow(control(m_sizes)), f.lst_pu >= 0);
+    showText(m_gradient, f.txt1);
+    showText(m_roughness, f.txt2);
+    showRow(m_depth, f.cbo1);
 }
 
 } // namespace niruka

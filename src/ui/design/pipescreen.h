@@ -5,6 +5,8 @@
 #include "docs/projectrecord.h"
 #include "ui/design/facilityscreen.h"
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,20 +20,17 @@ class PipeScreen : public FacilityScreen {
 public:
     explicit PipeScreen(MainFrame &frame);
 
-    // Prepares the screen for a series: title, depth caption, sizes (first selected), default roughness,
-    // empty gradient, and the effective-depth list with "水深８割" selected.
-    void fillSeries(FacilityKind kind);
-    FacilityKind kind() const { return m_kind; }
+    // The series the screen is filled with: title, depth caption, sizes and the effective-depth list.
+    FacilityKind kind() const;
     PipeEntries entries() const;
-    // The fields as the project file stores them (after fillSeries has prepared the series).
+    // The fields as the project file stores them.
     PipeForm form() const;
     void setForm(const PipeForm &form);
     QWidget *firstEntry() const override;
-
-    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
+    void render() override;
 
 private:
-    FacilityKind m_kind = FacilityKind::VpPipe;
+    std::optional<FacilityKind> m_shownSeries; // the series the lists show
     QLabel *m_title, *m_depthCaption;
     QListWidget *m_sizes;
     QLineEdit *m_gradient, *m_roughness;

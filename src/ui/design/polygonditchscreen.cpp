@@ -1,5 +1,6 @@
 #include "ui/design/polygonditchscreen.h"
 
+#include "session/designsession.h"
 #include "ui/mainwindow/eventhook.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/screenparts.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace niruka {
@@ -41,7 +43,7 @@ void PolygonSketch::paintEvent(QPaintEvent *)
         p.drawPolyline(m_points.constData(), static_cast<int>(m_points.size()));
 }
 
-PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
+PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame, ScreenId::Polygon)
 {
     setObjectName(QStringLiteral("PolygonDitchScreen"));
     setWindowTitle(QStringLiteral("排水施設"));
@@ -130,67 +132,58 @@ PolygonDitchScreen::PolygonDitchScreen(MainFrame &frame) : FacilityScreen(frame)
     layout->addLayout(bottom);
 
     // Field behaviour.
+    for (QLineEdit *f : {m_material, m_bottom, m_top, m_height, m_gradient, m_roughness}) {
+        follow(f);
+        forwardClick(f);
+    }
     for (int i = 0; i < 8; ++i) {
         for (QLineEdit *v : {m_x[i], m_y[i]}) {
-            EventHook::onClick(v, [this] {
-                m_frame.statusMessage(conditionsHint());
-                m_frame.closeResult();
-                m_sketch->clear();
-            });
+            follow(v);
+            forwardClick(v);
             // Flat with a single border while it has the focus.
             EventHook::onFocusIn(
                 v, [v] { v->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid black; }")); });
             EventHook::onFocusOut(v, [v] { v->setStyleSheet(QString()); });
         }
     }
-    for (QLineEdit *w : {m_bottom, m_top, m_height, m_gradient, m_roughness})
-        EventHook::onClick(w, [this] {
-            m_frame.statusMessage(conditionsHint());
-            m_frame.closeResult();
-        });
-    EventHook::onClick(m_material, [this] {
-        m_frame.statusMessage(facilityHint());
-        m_frame.closeResult();
-    });
     chainEnter({m_material, m_bottom, m_top, m_height, m_gradient, m_roughness, m_calc});
 }
 
 PolygonEntries PolygonDitchScreen::entries() const
 {
-    return readPolygonEntries(fields());
+    return polygonEntriesOf(form());
 }
 
 PolygonForm PolygonDitchScreen::form() const
 {
-    return polygonFormOf(entries());
+    return session().facility().polygon;
 }
 
 void PolygonDitchScreen::setForm(const PolygonForm &f)
 {
-    writePolygonForm(fields(), f);
+    session().setPolygonForm(f);
 }
 
-void PolygonDitchScreen::drawSketch()
+void PolygonDitchScreen::render()
 {
-    const DesignCase &d = m_frame.design();
-    std::array<double, 8> x{}, y{};
-    for (int i = 0; i < 8; ++i) {
-        x[i] = d.polygonVertices[i].x();
-        y[i] = d.polygonVertices[i].y();
+    const DesignSession &s = session();
+    if (!s.isOpen(ScreenId::Polygon))
+        return;
+    const QScopedValueRollback<bool> rendering(m_rendering, true);
+    const PolygonForm &f = s.facility().polygon;
+    showText(m_material, f.txt_m);
+    showText(m_bottom, f.txt1);
+    showText(m_top, f.txt2);
+    showText(m_height, f.txt3);
+    showText(m_gradient, f.txt4);
+    showText(m_roughness, f.txt5);
+    for (std::size_t i = 0; i < 8; ++i) {
+        showText(m_x[i], f.txt_x[i]);
+        showText(m_y[i], f.txt_y[i]);
     }
-    m_instruction->hide();
-    m_sketch->setPoints(polygonSketchPoints(x, y, d.vertexCount));
-}
-
-std::optional<Refusal> PolygonDitchScreen::facilityRules(DesignCase &design,
-                                                         const ConditionsEntries &conditions)
-{
-    return calculatePolygon(design, conditions, entries());
-}
-
-void PolygonDitchScreen::checkPassed()
-{
-    drawSketch();
+    m_instruction->setVisible(s.looks().polygonInstructionVisible);
+    if (m_sketch->points() != s.looks().polygonSketch)
+        m_sketch->setPoints(s.looks().polygonSketch);
 }
 
 } // namespace niruka

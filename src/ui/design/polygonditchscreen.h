@@ -41,11 +41,8 @@ public:
     PolygonEntries entries() const;
     PolygonForm form() const;
     void setForm(const PolygonForm &form);
-    // Draws the sketch of the vertices stored in the design (after a computation or a restore).
-    void drawSketch();
-    // Also draws the sketch when the rules pass.
-    std::optional<Refusal> facilityRules(DesignCase &design, const ConditionsEntries &conditions) override;
-    void checkPassed() override;
+    // The fields, the instruction and the sketch as the session holds them.
+    void render() override;
 
     PolygonSketch *sketch() const { return m_sketch; }
     QLabel *instruction() const { return m_instruction; }

@@ -26,17 +26,6 @@ namespace niruka {
 
 namespace {
 
-// The inputs that decide a check: equal inputs give the same result.
-bool sameCheckInputs(const DesignCase &a, const DesignCase &b)
-{
-    return a.runoffCoeff == b.runoffCoeff && a.catchmentArea == b.catchmentArea &&
-           a.rainIntensity == b.rainIntensity && a.allowanceChoice == b.allowanceChoice &&
-           a.allowanceRate == b.allowanceRate && a.velocityFormula == b.velocityFormula &&
-           a.roughness == b.roughness && a.gradient == b.gradient && a.facilityKind == b.facilityKind &&
-           a.section.flowArea == b.section.flowArea &&
-           a.section.wettedPerimeter == b.section.wettedPerimeter && a.displayName() == b.displayName();
-}
-
 constexpr Qt::WindowFlags kScreenFlags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 // The design screens close only through the workflow (which resets the result and the flags that go with
@@ -62,7 +51,7 @@ QString MainFrame::applicationTitle()
     return QStringLiteral("ニルカ（雨水編）");
 }
 
-MainFrame::MainFrame(QWidget *parent) : QMainWindow(parent)
+MainFrame::MainFrame(QWidget *parent) : QMainWindow(parent), m_session(sessionServices())
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(applicationTitle());
@@ -153,9 +142,40 @@ MainFrame::MainFrame(QWidget *parent) : QMainWindow(parent)
     statusBar()->addWidget(m_msg, 1);
     statusBar()->setSizeGripEnabled(true);
 
+    // The calculators are windows of their own: the session hands them their steps through here.
+    CalculatorHooks &hooks = m_session.calculatorHooks();
+    hooks.openRunoff = [this] { runCommandHandler("Command4"); };
+    hooks.openIntensity = [this] { runCommandHandler("Command2"); };
+    hooks.discardRunoff = [this] { emit closeRunoffScreenRequested(); };
+    hooks.discardIntensity = [this] { emit closeIntensityScreenRequested(); };
+    hooks.discardAll = [this] { emit designScreensClosing(); };
+    hooks.entries = [] { return CalculatorEntries{}; };
+    hooks.collect = [](ProjectRecord &) {};
+    hooks.formsBeforeRestore = [](ProjectRecord &, const ProjectReadResult &) {};
+    hooks.restore = [](const ProjectRecord &, const ProjectReadResult &) {};
+
+    connect(&m_session, &DesignSession::screenOpened, this, &MainFrame::onScreenOpened);
+    connect(&m_session, &DesignSession::screenClosed, this, &MainFrame::onScreenClosed);
+    connect(&m_session, &DesignSession::screenShown, this, &MainFrame::onScreenShown);
+    connect(&m_session, &DesignSession::focusRequested, this, &MainFrame::onFocusRequested);
+    connect(&m_session, &DesignSession::partsChanged, this, &MainFrame::render);
+    connect(&m_session, &DesignSession::exitRequested, this, &MainFrame::exitRequested);
+    // What other windows change on the chrome directly (a calculator, the print image, the diagram) is
+    // the session's state too.
+    m_toolBar->installEventFilter(this);
+    statusBar()->installEventFilter(this);
+    for (const char *name : {"Men_G", "Men_S"}) {
+        QAction *a = action(name);
+        connect(a, &QAction::enabledChanged, this, [this] {
+            if (m_rendering)
+                return;
+            m_session.setDiagramMenuEnabled(action("Men_G")->isEnabled());
+            m_session.setReferenceMenuEnabled(action("Men_S")->isEnabled());
+        });
+    }
+
     // Start: a hint, and no result to save or print.
-    statusMessage(noResultStartHint());
-    applyFileCommands(fileCommandsAllOff());
+    render(Part::Status | Part::FileCommands | Part::Chrome);
 
     const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
     resize(1060 * dpi / 96, 740 * dpi / 96);
@@ -164,12 +184,25 @@ MainFrame::MainFrame(QWidget *parent) : QMainWindow(parent)
 MainFrame::~MainFrame()
 {
     // The screens refer to this window; unload them while it is still whole.
+    disconnect(&m_session, nullptr, this, nullptr);
     const auto windows = m_mdi->subWindowList();
     for (QMdiSubWindow *w : windows)
         delete w;
     const auto screens = m_headlessScreens;
     for (const QPointer<QWidget> &screen : screens)
         delete screen.data();
+}
+
+bool MainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!m_rendering && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        const bool shown = event->type() == QEvent::ShowToParent;
+        if (watched == m_toolBar && m_session.window().toolbarVisible != shown)
+            m_session.setToolbarVisible(shown);
+        else if (watched == statusBar() && m_session.window().statusBarVisible != shown)
+            m_session.setChrome(m_session.window().toolbarVisible, shown);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 ConditionsScreen *MainFrame::conditionsScreen() const
@@ -227,7 +260,7 @@ QString MainFrame::statusText() const
 
 void MainFrame::statusMessage(const QString &text)
 {
-    m_msg->setText(text);
+    m_session.setStatus(text);
 }
 
 void MainFrame::setCommandHandler(const char *name, std::function<void()> handler)
@@ -247,7 +280,7 @@ void MainFrame::runCommandHandler(const char *name)
     if (it != m_handlers.constEnd() && *it)
         (*it)();
     else
-        statusMessage(notAvailableYet());
+        m_session.setStatus(notAvailableYet());
 }
 
 int MainFrame::twipsToPixels(int twips) const
@@ -342,191 +375,88 @@ FileCommandState MainFrame::fileCommands() const
 
 void MainFrame::applyFileCommands(const FileCommandState &s)
 {
-    action("Men_FSav")->setEnabled(s.saveAs);
-    action("Men_FOvw")->setEnabled(s.overwrite);
-    action("Men_FImg")->setEnabled(s.printImage);
-    action("Men_FPrn")->setEnabled(s.print);
-    action("Men_FEWri")->setEnabled(s.editorWrite);
-    toolbarButton(3)->setEnabled(s.toolbarOverwrite);
-    toolbarButton(5)->setEnabled(s.toolbarImage);
-    toolbarButton(6)->setEnabled(s.toolbarPrint);
+    m_session.setFileCommands(s);
+}
+
+void MainFrame::render(Parts parts)
+{
+    const bool rendering = m_rendering;
+    m_rendering = true;
+    if (parts & Part::Status)
+        m_msg->setText(m_session.window().statusText);
+    if (parts & Part::FileCommands) {
+        const FileCommandState &s = m_session.window().commands;
+        action("Men_FSav")->setEnabled(s.saveAs);
+        action("Men_FOvw")->setEnabled(s.overwrite);
+        action("Men_FImg")->setEnabled(s.printImage);
+        action("Men_FPrn")->setEnabled(s.print);
+        action("Men_FEWri")->setEnabled(s.editorWrite);
+        toolbarButton(3)->setEnabled(s.toolbarOverwrite);
+        toolbarButton(5)->setEnabled(s.toolbarImage);
+        toolbarButton(6)->setEnabled(s.toolbarPrint);
+    }
+    if (parts & Part::Chrome)
+        renderChrome();
+    if ((parts & Part::Conditions) && m_conditions)
+        m_conditions->render();
+    if (parts & Part::Facility)
+        if (FacilityScreen *facility = facilityScreen())
+            facility->render();
+    if ((parts & Part::Result) && m_result)
+        m_result->setForm(m_session.result());
+    m_rendering = rendering;
+}
+
+void MainFrame::renderChrome()
+{
+    const MainWindowState &w = m_session.window();
+    m_toolBar->setVisible(w.toolbarVisible);
+    statusBar()->setVisible(w.statusBarVisible);
+    action("Men_G")->setEnabled(w.diagramMenuEnabled);
+    action("Men_S")->setEnabled(w.referenceMenuEnabled);
 }
 
 void MainFrame::refreshFileCommands()
 {
-    applyFileCommands(fileCommandsOnMenuOpen(m_design.hasResult(), !m_fileName.isEmpty()));
+    m_session.fileMenuOpened();
 }
 
 // --- the design ----------------------------------------------------------------------------------------
 
 void MainFrame::FileNew()
 {
-    Tojiru();
-    openConditionsScreen();
-    m_conditions->prepareNew(); // options, looks, and the first facility kind
-    m_conditions->focusField("txt_c");
-    m_fileName.clear();
-    // Every save, print and write command: a new design has no result ("書き込み" included, which would
-    // otherwise write a report of nothing).
-    applyFileCommands(fileCommandsAllOff());
-    statusMessage(conditionsHint());
-    m_toolBar->setVisible(true);
-    statusBar()->setVisible(true);
+    m_session.fileNew();
 }
 
 ConditionsScreen *MainFrame::openConditionsScreen()
 {
-    if (!m_conditions) {
-        m_conditions = new ConditionsScreen(*this);
-        m_design.conditionsOpen = 1;
-        closeResultOnEntryChange(m_conditions);
-        addDesignScreen(m_conditions, 0, 0);
-    }
+    m_session.openConditions();
     return m_conditions;
 }
 
 void MainFrame::Tojiru()
 {
-    if (m_conditions) {
-        closeSubWindowOf(m_conditions);
-        m_design.conditionsOpen = 0;
-    }
-    closeSubWindowOf(m_pipe);
-    closeSubWindowOf(m_circular);
-    closeSubWindowOf(m_ditch);
-    closeResult();
-    closeSubWindowOf(m_polygon);
-    emit designScreensClosing();
-    resetDesign();
-    m_design.velocityFacility.screenGroup = 0;
+    m_session.tojiru();
 }
 
-void MainFrame::resetDesign()
+void MainFrame::setCalculatorEntries(std::function<CalculatorEntries()> entries)
 {
-    m_design = designKeepingLifetimeValues(m_design);
-    m_shownResult = DesignCase{};
-}
-
-std::optional<Refusal> MainFrame::checkDesign(const FacilityRules &facilityRules, CheckMode mode)
-{
-    DesignCase next = designKeepingLifetimeValues(m_design);
-    const ConditionsEntries conditions = conditionsEntries();
-    std::optional<Refusal> refusal = facilityRules(next, conditions);
-    if (!refusal)
-        refusal = deriveCalculatorValues(
-            next, conditions, m_calculatorEntries ? m_calculatorEntries() : CalculatorEntries{}, mode);
-    if (refusal) {
-        closeResult();
-        return refusal;
-    }
-    m_design = next;
-    return std::nullopt;
-}
-
-void MainFrame::selectFacilityKind(FacilityKind kind)
-{
-    const FacilitySwitch sw = facilitySwitchFor(kind, openFacilityScreen());
-    for (FacilityScreenId id : sw.closes) {
-        switch (id) {
-        case FacilityScreenId::Pipe:
-            closeSubWindowOf(m_pipe);
-            break;
-        case FacilityScreenId::Circular:
-            closeSubWindowOf(m_circular);
-            break;
-        case FacilityScreenId::Ditch:
-            closeSubWindowOf(m_ditch);
-            break;
-        case FacilityScreenId::Polygon:
-            closeSubWindowOf(m_polygon);
-            break;
-        case FacilityScreenId::None:
-            break;
-        }
-    }
-    constexpr int kFacilityLeft = 6165;
-    switch (sw.opens) {
-    case FacilityScreenId::Pipe:
-        if (!m_pipe) {
-            m_pipe = new PipeScreen(*this);
-            m_pipe->fillSeries(kind);
-            closeResultOnEntryChange(m_pipe);
-            addDesignScreen(m_pipe, kFacilityLeft, 0);
-        } else {
-            m_pipe->fillSeries(kind);
-        }
-        break;
-    case FacilityScreenId::Circular:
-        if (!m_circular) {
-            m_circular = new CircularPipeScreen(*this);
-            closeResultOnEntryChange(m_circular);
-            addDesignScreen(m_circular, kFacilityLeft, 0);
-        }
-        break;
-    case FacilityScreenId::Ditch:
-        if (!m_ditch) {
-            m_ditch = new DitchScreen(*this);
-            closeResultOnEntryChange(m_ditch);
-            addDesignScreen(m_ditch, kFacilityLeft, 0);
-        }
-        break;
-    case FacilityScreenId::Polygon:
-        if (!m_polygon) {
-            m_polygon = new PolygonDitchScreen(*this);
-            closeResultOnEntryChange(m_polygon);
-            addDesignScreen(m_polygon, kFacilityLeft, 0);
-        }
-        break;
-    case FacilityScreenId::None:
-        break;
-    }
-    if (m_conditions)
-        m_conditions->focusField("lst_s");
-}
-
-ConditionsEntries MainFrame::conditionsEntries() const
-{
-    return m_conditions ? m_conditions->entries() : ConditionsEntries{};
-}
-
-void MainFrame::refuse(const Refusal &refusal, QWidget *facilityScreen)
-{
-    showError(this, refusal.message);
-    if (refusal.focus.owner == FieldOwner::Conditions) {
-        if (m_conditions)
-            m_conditions->focusField(refusal.focus.name.toLatin1().constData());
-        return;
-    }
-    if (!facilityScreen)
-        return;
-    QWidget *field = facilityScreen->findChild<QWidget *>(refusal.focus.name);
-    activateScreen(facilityScreen);
-    focusCaretAtStart(field);
+    m_session.calculatorHooks().entries = std::move(entries);
 }
 
 void MainFrame::showResult()
 {
-    if (m_result) {
-        if (sameCheckInputs(m_design, m_shownResult)) {
-            if (auto *sub = qobject_cast<QMdiSubWindow *>(m_result->parentWidget())) {
-                sub->raise();
-                m_mdi->setActiveSubWindow(sub);
-            }
-            return;
-        }
-        // Entries typed without a click since the result was shown: show the new check instead.
-        const CapacityResult fresh = m_design.result;
-        closeResult();
-        m_design.result = fresh;
-    }
-    const ResultView view = resultViewOf(m_design);
-    m_result = new ResultScreen(view);
-    m_shownResult = m_design;
-    addDesignScreen(m_result, 0, 5115);
-    statusMessage(view.status);
-    if (view.exceeds)
-        platform().beep();
-    applyFileCommands(fileCommandsOnMenuOpen(true, !m_fileName.isEmpty()));
+    m_session.showResult();
+}
+
+void MainFrame::closeResult()
+{
+    m_session.closeResult();
+}
+
+bool MainFrame::resultShown() const
+{
+    return m_session.resultShown();
 }
 
 void MainFrame::closeResultOnEntryChange(QWidget *screen)
@@ -534,23 +464,138 @@ void MainFrame::closeResultOnEntryChange(QWidget *screen)
     onEntryChange(screen, [this] { closeResult(); });
 }
 
-bool MainFrame::resultShown() const
+QWidget *MainFrame::screenWidget(ScreenId id) const
 {
-    return m_result && m_design.hasResult();
+    switch (id) {
+    case ScreenId::Conditions:
+        return m_conditions.data();
+    case ScreenId::Pipe:
+        return m_pipe.data();
+    case ScreenId::Circular:
+        return m_circular.data();
+    case ScreenId::Ditch:
+        return m_ditch.data();
+    case ScreenId::Polygon:
+        return m_polygon.data();
+    case ScreenId::Result:
+        return m_result.data();
+    default:
+        return nullptr;
+    }
 }
 
-void MainFrame::closeResult()
+void MainFrame::onScreenOpened(ScreenId id)
 {
-    // Taken out first: closing the sub-window moves the focus, which can end the result again.
-    if (ResultScreen *result = m_result.data()) {
-        m_result = nullptr;
-        closeSubWindowOf(result);
+    constexpr int kFacilityLeft = 6165;
+    switch (id) {
+    case ScreenId::Conditions:
+        if (!m_conditions) {
+            m_conditions = new ConditionsScreen(*this);
+            m_conditions->render();
+            addDesignScreen(m_conditions, 0, 0);
+        }
+        break;
+    case ScreenId::Pipe:
+        if (!m_pipe) {
+            m_pipe = new PipeScreen(*this);
+            m_pipe->render();
+            addDesignScreen(m_pipe, kFacilityLeft, 0);
+        }
+        break;
+    case ScreenId::Circular:
+        if (!m_circular) {
+            m_circular = new CircularPipeScreen(*this);
+            m_circular->render();
+            addDesignScreen(m_circular, kFacilityLeft, 0);
+        }
+        break;
+    case ScreenId::Ditch:
+        if (!m_ditch) {
+            m_ditch = new DitchScreen(*this);
+            m_ditch->render();
+            addDesignScreen(m_ditch, kFacilityLeft, 0);
+        }
+        break;
+    case ScreenId::Polygon:
+        if (!m_polygon) {
+            m_polygon = new PolygonDitchScreen(*this);
+            m_polygon->render();
+            addDesignScreen(m_polygon, kFacilityLeft, 0);
+        }
+        break;
+    case ScreenId::Result:
+        if (!m_result) {
+            m_result = new ResultScreen(m_session.looks().result);
+            m_result->setForm(m_session.result());
+            addDesignScreen(m_result, 0, 5115);
+        }
+        break;
+    default:
+        break;
     }
-    m_design.result.capacity = 0.0;
-    applyFileCommands(fileCommandsAllOff());
-    // No verdict stays without its result (a click then shows its own note).
-    if (isVerdictText(statusText()))
-        statusMessage(conditionsHint());
+}
+
+void MainFrame::onScreenClosed(ScreenId id)
+{
+    // Taken out first: closing the sub-window moves the focus, which can reach the session again.
+    QWidget *screen = screenWidget(id);
+    switch (id) {
+    case ScreenId::Conditions:
+        m_conditions = nullptr;
+        break;
+    case ScreenId::Pipe:
+        m_pipe = nullptr;
+        break;
+    case ScreenId::Circular:
+        m_circular = nullptr;
+        break;
+    case ScreenId::Ditch:
+        m_ditch = nullptr;
+        break;
+    case ScreenId::Polygon:
+        m_polygon = nullptr;
+        break;
+    case ScreenId::Result:
+        m_result = nullptr;
+        break;
+    default:
+        return;
+    }
+    closeSubWindowOf(screen);
+}
+
+void MainFrame::onScreenShown(ScreenId id, bool visible)
+{
+    QWidget *screen = screenWidget(id);
+    if (!screen || !visible)
+        return;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(screen->parentWidget())) {
+        sub->raise();
+        m_mdi->setActiveSubWindow(sub);
+    }
+}
+
+void MainFrame::onFocusRequested(const FocusRequest &request)
+{
+    QWidget *screen = screenWidget(request.control.screen);
+    if (!screen)
+        return;
+    QWidget *field = screen->findChild<QWidget *>(request.control.name);
+    if (!field && request.style != FocusStyle::CaretAtStart)
+        return;
+    if (request.activateScreen)
+        activateScreen(screen);
+    switch (request.style) {
+    case FocusStyle::Plain:
+        field->setFocus();
+        break;
+    case FocusStyle::SelectAll:
+        focusSelectingAll(field);
+        break;
+    case FocusStyle::CaretAtStart:
+        focusCaretAtStart(field);
+        break;
+    }
 }
 
 // --- commands ------------------------------------------------------------------------------------------
@@ -592,54 +637,26 @@ void MainFrame::openDiagram()
 
 void MainFrame::startEditor()
 {
-    platform().launchEditor(QStringLiteral("Niruka.txt"));
+    m_session.startEditor();
 }
 
 void MainFrame::closeDesign()
 {
-    const MsgAnswer a = platform().message(
-        this, {QStringLiteral("確認"), QStringLiteral("作成中のデータが失われます。閉じてもよろしいですか？"),
-               MsgButtons::OkCancel, MsgIcon::Question, MsgAnswer::Cancel});
-    if (a == MsgAnswer::Cancel)
-        return;
-    Tojiru();
-    statusMessage(QString());
-    applyFileCommands(fileCommandsAllOff());
+    m_session.closeDesign();
 }
 
 void MainFrame::exitFromMenu()
 {
-    const MsgAnswer a =
-        platform().message(this, {QStringLiteral("確認"), QStringLiteral("終了してもよろしいですか？"),
-                                  MsgButtons::YesNo, MsgIcon::Question, MsgAnswer::No});
-    if (a == MsgAnswer::No)
-        return;
-    quitApplication();
-}
-
-void MainFrame::quitApplication()
-{
-    m_exiting = true;
-    emit exitRequested();
-    close();
+    if (m_session.exitFromMenu())
+        close();
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)
 {
-    if (m_exiting) {
+    if (m_session.confirmWindowClose())
         event->accept();
-        return;
-    }
-    const MsgAnswer a =
-        platform().message(this, {applicationTitle(), QStringLiteral("終了してもよろしいですか?"),
-                                  MsgButtons::YesNo, MsgIcon::None, MsgAnswer::Yes});
-    if (a == MsgAnswer::No) {
+    else
         event->ignore();
-        return;
-    }
-    m_exiting = true;
-    emit exitRequested();
-    event->accept();
 }
 
 void MainFrame::showReference()

@@ -1,9 +1,12 @@
 #pragma once
 // The application's one top-level window: the multiple-document area that holds every screen, the menu
-// bar, the toolbar, the one-panel status bar, and the lifecycle of the one open design.
+// bar, the toolbar and the one-panel status bar. The open design is its DesignSession; the window shows
+// the session's status, commands and chrome and makes, places and unloads the design's sub-windows as the
+// session's events say.
 
 #include "model/designcase.h"
 #include "session/designcheck.h"
+#include "session/designsession.h"
 #include "session/designworkflow.h"
 #include "session/facilityswitch.h"
 #include "session/filecommands.h"
@@ -38,8 +41,10 @@ public:
 
     static QString applicationTitle(); // "ニルカ（雨水編）"
 
-    DesignCase &design() { return m_design; }
-    const DesignCase &design() const { return m_design; }
+    DesignSession &session() { return m_session; }
+    const DesignSession &session() const { return m_session; }
+    DesignCase &design() { return m_session.design(); }
+    const DesignCase &design() const { return m_session.design(); }
 
     QMdiArea *mdiArea() const { return m_mdi; }
     QToolBar *toolBar() const { return m_toolBar; }
@@ -53,8 +58,8 @@ public:
     QLabel *statusPanel() const { return m_msg; }
 
     // Path of the project file the design was read from or last saved to; empty for a new design.
-    QString currentFileName() const { return m_fileName; }
-    void setCurrentFileName(const QString &path) { m_fileName = path; }
+    QString currentFileName() const { return m_session.window().fileName; }
+    void setCurrentFileName(const QString &path) { m_session.setFileName(path); }
 
     // Connects a command whose action lives elsewhere (open, save, print image, print, editor write, the
     // diagram): "Men_FOpn", "Men_FOvw", "Men_FSav", "Men_FImg", "Men_FPrn", "Men_FEWri", "Men_G", and the
@@ -93,21 +98,8 @@ public:
     // screen. Returns the one already open.
     ConditionsScreen *openConditionsScreen();
 
-    // The design workflow, called by the screens.
-    void selectFacilityKind(FacilityKind kind);
-    // One check of the entries now on the screens: `facilityRules` (the facility screen's own rules) on a
-    // design at its defaults, then the values the calculators derive. The design takes the outcome only
-    // when everything passes; a refusal ends the result that is shown and leaves the design as it was.
-    using FacilityRules = std::function<std::optional<Refusal>(DesignCase &, const ConditionsEntries &)>;
-    std::optional<Refusal> checkDesign(const FacilityRules &facilityRules, CheckMode mode);
     // Where the check finds the calculators' entries (installed by the calculators; none until then).
-    void setCalculatorEntries(std::function<CalculatorEntries()> entries)
-    {
-        m_calculatorEntries = std::move(entries);
-    }
-    // Starts the next design from the defaults (新規作成, 開く, 閉じる): nothing of the design before
-    // reaches it but what outlives a design (designKeepingLifetimeValues).
-    void resetDesign();
+    void setCalculatorEntries(std::function<CalculatorEntries()> entries);
     // Shows the result screen for the check just stored in the design, or brings it to the front when it
     // already shows that check.
     void showResult();
@@ -118,10 +110,8 @@ public:
     bool resultShown() const;
     // A result is the check of the entries on the screens: any change of an entry of `screen` ends it.
     void closeResultOnEntryChange(QWidget *screen);
-    // Shows a refusal: the "エラーメッセージ" box, then the focus on the field named.
-    void refuse(const Refusal &refusal, QWidget *facilityScreen);
-    // The entries of the conditions screen (empty when it is not open).
-    ConditionsEntries conditionsEntries() const;
+    // The widget of a design screen by its id (nullptr when it is not open).
+    QWidget *screenWidget(ScreenId id) const;
 
     void applyFileCommands(const FileCommandState &state);
     FileCommandState fileCommands() const;
@@ -162,19 +152,24 @@ private:
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption);
     void addDesignScreen(QWidget *screen, int leftTwips, int topTwips);
     void closeSubWindowOf(QWidget *screen);
-    void quitApplication();
     void placeAtTwips(QMdiSubWindow *window, int leftTwips, int topTwips);
+    // The session's events.
+    void onScreenOpened(ScreenId id);
+    void onScreenClosed(ScreenId id);
+    void onScreenShown(ScreenId id, bool visible);
+    void onFocusRequested(const FocusRequest &request);
+    void render(Parts parts);
+    void renderChrome();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-    DesignCase m_design;
-    QString m_fileName;
+    DesignSession m_session;
     QMdiArea *m_mdi = nullptr;
     QToolBar *m_toolBar = nullptr;
     QLabel *m_msg = nullptr;
     QHash<QString, QAction *> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
-    std::function<CalculatorEntries()> m_calculatorEntries;
-    bool m_exiting = false;
     bool m_headless = false;
+    bool m_rendering = false;
     QList<QPointer<QWidget>> m_headlessScreens; // unloaded before the frame's members go
 
     QPointer<ConditionsScreen> m_conditions;
@@ -183,7 +178,6 @@ private:
     QPointer<DitchScreen> m_ditch;
     QPointer<PolygonDitchScreen> m_polygon;
     QPointer<ResultScreen> m_result;
-    DesignCase m_shownResult; // the design as the result screen computed it
 };
 
 } // namespace niruka

@@ -1,8 +1,7 @@
 #pragma once
 // The project-file commands of the main window: open (開く), save as (名前をつけて保存) and overwrite
-// (上書き保存). The record is collected from and restored into the open design's screens; the file itself
-// is written and read by docs/projectfile. The command-line companion calls openFile/collect/saveFile
-// without any dialog.
+// (上書き保存), handed to the design session's ProjectSession. The calculator windows' part of the record is
+// collected from and restored into them through the session's calculator hooks.
 
 #include "docs/projectfile.h"
 #include "docs/projectrecord.h"
@@ -15,6 +14,7 @@ namespace niruka {
 
 class AuxiliaryCalculators;
 class MainFrame;
+class ProjectSession;
 
 class ProjectCommands : public QObject {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
     // open design as it was.
     ProjectReadResult openFile(const QString &path);
     // Why the last openFile restored no result (its check's refusal); nothing when it restored one.
-    const std::optional<Refusal> &lastRefusal() const { return m_lastRefusal; }
+    const std::optional<Refusal> &lastRefusal() const;
     // The record of the open design's screens, as 保存 writes it. Changes nothing on the screens.
     ProjectRecord collect() const;
     // Writes collect() atomically to `path`; the error text, empty on success.
@@ -51,9 +51,10 @@ public:
     static QString readProblemText(const ProjectReadResult &result);
 
 private:
+    ProjectSession &project() const;
+
     MainFrame &m_frame;
     AuxiliaryCalculators &m_calculators;
-    std::optional<Refusal> m_lastRefusal;
 };
 
 } // namespace niruka

@@ -2,6 +2,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/filloption.h"
+#include "session/facilityforms.h"
 #include "ui/mainwindow/eventhook.h"
 
 #include <QAbstractButton>
@@ -120,9 +121,9 @@ void showPipeSeries(const PipeSeriesWidgets &w, const QString &title, const Pipe
     w.roughness->setText(QString::fromStdString(series.defaultRoughnessText));
     w.gradient->clear();
     if (series.id == SeriesId::UTrough)
-        fillDepthList(w.depth, toQt(troughFillList()), kTroughFillDefaultPosition);
+        fillDepthList(w.depth, troughDepthLines(), kTroughFillDefaultPosition);
     else
-        fillDepthList(w.depth, toQt(circularFillList()), kCircularFillDefaultPosition);
+        fillDepthList(w.depth, circularDepthLines(), kCircularFillDefaultPosition);
 }
 
 int addGradientRoughnessRows(QGridLayout *grid, int row, int span, QLineEdit *gradient, QLineEdit *roughness)
@@ -163,8 +164,9 @@ void addVertexRows(QWidget *parent, QGridLayout *grid, Qt::Alignment headAlign, 
         grid->addWidget(x[k], i + 1, 1);
         grid->addWidget(y[k], i + 1, 2);
     }
-    x[0]->setText(QStringLiteral(" 0"));
-    y[0]->setText(QStringLiteral(" 0"));
+    const PolygonForm defaults = polygonDefaults();
+    x[0]->setText(defaults.txt_x[0]);
+    y[0]->setText(defaults.txt_y[0]);
 }
 
 void clickOnEnter(QAbstractButton *button)

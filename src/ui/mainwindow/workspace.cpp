@@ -1,5 +1,7 @@
 #include "ui/mainwindow/workspace.h"
 
+#include "session/designsession.h"
+#include "session/projectsession.h"
 #include "ui/calculators/intensityscreen.h"
 #include "ui/calculators/intensitywiring.h"
 #include "ui/calculators/runoffscreen.h"
@@ -8,9 +10,7 @@
 #include "ui/mainwindow/projectcommands.h"
 #include "ui/printimage/reportprintimage.h"
 
-#include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QToolBar>
 
 namespace niruka {
 
@@ -37,15 +37,12 @@ void Workspace::openGraph()
         m_graph = new GraphScreen;
         m_graphWindow = m_frame.addScreen(m_graph, 0, 0);
         connect(m_graph, &GraphScreen::closedByUser, this, [this] {
-            m_frame.toolBar()->show();
             const DesignCase &design = m_frame.design();
-            m_frame.statusMessage(GraphScreen::closingStatusText(
+            m_frame.session().diagramClosed(GraphScreen::closingStatusText(
                 design.result.capacity, design.result.designFlow, design.conditionsOpen != 0));
         });
     }
-    m_frame.toolBar()->hide();
-    m_frame.statusMessage(
-        QStringLiteral("コンピュータの速度により、グラフの描画に時間がかかる場合があります。"));
+    m_frame.session().diagramOpened();
     if (m_graphWindow)
         m_graphWindow->move(0, 0);
     m_graph->openFromMainMenu();
@@ -53,7 +50,7 @@ void Workspace::openGraph()
 
 void Workspace::openDocument(const QString &path)
 {
-    if (QFileInfo(path).suffix().compare(QLatin1String("gra"), Qt::CaseInsensitive) == 0) {
+    if (ProjectSession::isDiagramSettingsPath(path)) {
         openGraph();
         m_graph->openSettingsFile(path);
         return;
