@@ -2,7 +2,7 @@
 # make run    start the application
 # make test   every test (ctest), the non-widget tests again under ASan/UBSan, the fuzz targets 20 s each
 # make test-long  the model-based test of the screens at length
-# make bench  the benchmarks
+# make bench  the benchmarks (BASELINE=<an earlier build folder> adds its figures)
 # make fuzz   libFuzzer on the file readers (clang)
 # make deb    the Debian package build/niruka_VERSION_ARCH.deb (CPack)
 BUILD     ?= build
@@ -43,11 +43,15 @@ test-asan: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
+# BASELINE=<build folder of an earlier version> measures its niruka-cli and niruka in the same run.
+BASELINE  ?=
 bench: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DNIRUKA_BENCH=ON >/dev/null
 	cmake --build $(BENCHDIR) -j $(JOBS)
 	@set -e; for b in $(BENCHDIR)/bench/bench_*; do \
-	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; fi; \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; \
+	    QT_QPA_PLATFORM=offscreen $(if $(BASELINE),NIRUKA_CLI_BASELINE=$(abspath $(BASELINE))/src/app/niruka-cli \
+	      NIRUKA_APP_BASELINE=$(abspath $(BASELINE))/src/app/niruka) "$$b"; fi; \
 	done
 
 # libFuzzer on the project-file reader, the diagram settings reader (and its drawing) and the round trip

@@ -1,10 +1,12 @@
-// niruka-cli on a folder of designs: the reports of 1,000 project files in one call, against one file (the
-// start-up alone). The difference divided by 999 is the cost of one design. The program is looked up beside
-// this benchmark's build (src/app/niruka-cli) unless NIRUKA_CLI names it.
+// niruka-cli on a folder of designs: the report of one project file (the start-up), and the reports of
+// 1,000 files in one call against one file: the difference divided by 999 is the cost of one design
+// (per_design_us). The program is looked up beside this benchmark's build (src/app/niruka-cli) unless
+// NIRUKA_CLI names it; NIRUKA_CLI_BASELINE adds an earlier build, measured in the same run.
 #include "docs/projectfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -72,41 +74,92 @@ void ensureApplication()
     static QCoreApplication app(argc, argv);
 }
 
-void runReports(benchmark::State &state, const QStringList &files)
+// One call of `cli report` on `files`, in milliseconds; negative when it failed.
+double reportOnce(const QString &cli, const QStringList &files, qint64 *bytes)
+{
+    QProcess p;
+    QElapsedTimer timer;
+    timer.start();
+    p.start(cli, QStringList{QStringLiteral("report")} + files);
+    if (!p.waitForFinished(600000) || p.exitCode() == 2)
+        return -1;
+    const double ms = timer.nsecsElapsed() / 1e6;
+    *bytes = p.readAllStandardOutput().size();
+    return ms;
+}
+
+void startup(benchmark::State &state, const QString &cli)
 {
     ensureApplication();
-    const QString cli = cliPath();
     if (!QFileInfo(cli).isExecutable()) {
         state.SkipWithError("niruka-cli not built");
         return;
     }
+    const QStringList one = folder().files.mid(0, 1);
     qint64 bytes = 0;
     for (auto _ : state) {
-        QProcess p;
-        p.start(cli, QStringList{QStringLiteral("report")} + files);
-        if (!p.waitForFinished(600000) || p.exitCode() == 2) {
+        if (reportOnce(cli, one, &bytes) < 0) {
             state.SkipWithError("niruka-cli failed");
             return;
         }
-        bytes = p.readAllStandardOutput().size();
     }
-    state.counters["files"] = static_cast<double>(files.size());
     state.counters["report_bytes"] = static_cast<double>(bytes);
-    state.counters["per_file"] =
-        benchmark::Counter(static_cast<double>(files.size()),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Each iteration: one file, then all of them.
+void perDesign(benchmark::State &state, const QString &cli)
+{
+    ensureApplication();
+    if (!QFileInfo(cli).isExecutable()) {
+        state.SkipWithError("niruka-cli not built");
+        return;
+    }
+    double oneMs = 0, allMs = 0;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const double one = reportOnce(cli, folder().files.mid(0, 1), &bytes);
+        const double all = reportOnce(cli, folder().files, &bytes);
+        if (one < 0 || all < 0) {
+            state.SkipWithError("niruka-cli failed");
+            return;
+        }
+        oneMs += one;
+        allMs += all;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["files"] = kFiles;
+    state.counters["report_bytes"] = static_cast<double>(bytes);
+    state.counters["one_file_ms"] = oneMs / n;
+    state.counters["per_design_us"] = (allMs - oneMs) / n / (kFiles - 1) * 1000.0;
 }
 
 void BM_CliReportOneFile(benchmark::State &state)
 {
-    runReports(state, folder().files.mid(0, 1));
+    startup(state, cliPath());
 }
-BENCHMARK(BM_CliReportOneFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+BENCHMARK(BM_CliReportOneFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 void BM_CliReportThousandFiles(benchmark::State &state)
 {
-    runReports(state, folder().files);
+    perDesign(state, cliPath());
 }
 BENCHMARK(BM_CliReportThousandFiles)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+const bool baselineRegistered = [] {
+    const QString baseline = qEnvironmentVariable("NIRUKA_CLI_BASELINE");
+    if (!baseline.isEmpty()) {
+        benchmark::RegisterBenchmark("BM_CliReportOneFile/baseline",
+                                     [baseline](benchmark::State &state) { startup(state, baseline); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(20);
+        benchmark::RegisterBenchmark("BM_CliReportThousandFiles/baseline",
+                                     [baseline](benchmark::State &state) { perDesign(state, baseline); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(3);
+    }
+    return true;
+}();
 
 } // namespace

@@ -8,25 +8,19 @@
 #include "model/environment.h"
 #include "report/reportcomposer.h"
 #include "report/reportfile.h"
-#include "session/designworkflow.h"
-#include "ui/design/facilityscreen.h"
-#include "ui/diagram/graphscreen.h"
-#include "ui/mainwindow/mainframe.h"
-#include "ui/mainwindow/projectcommands.h"
-#include "ui/mainwindow/workspace.h"
-#include "ui/printimage/reportprintimage.h"
+#include "report/reportpainter.h"
+#include "session/designsession.h"
+#include "session/diagramsession.h"
+#include "session/projectsession.h"
+#include "session/reportcommands.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
-#include <QPushButton>
-#include <QSaveFile>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <algorithm>
@@ -70,19 +64,6 @@ int usageError(const QString &what)
     return kExitCannotCheck;
 }
 
-// Delivers what the application's event loop would have delivered after an action: the posted events
-// (layout and update requests, queued calls) and the deletion of the screens a closed design left behind.
-// Without an event loop they would pile up, and every later object would search the growing queue.
-// A headless frame never shows its screens, so the style polish every new widget asks for is dropped:
-// a widget that is shown or measured later is polished then.
-void settleEvents(bool headless)
-{
-    if (headless)
-        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Moves the finished file `part` onto `target` in one step, so a failure never leaves half a file there.
 QString commitFile(QTemporaryFile &part, const QString &target)
 {
@@ -115,40 +96,44 @@ std::unique_ptr<QTemporaryFile> partFileFor(const QString &target, QString *erro
     return part;
 }
 
-// The main window with everything the application installs on it, never shown. A headless one leaves its
-// screens out of sub-windows and never lays them out; the design they restore is the same.
-class HiddenApplication {
+// The printed pages are laid out at the resolution of the printers the application prints on.
+constexpr int kPrintResolution = 1200;
+
+// The open design of the application without its windows: a project file opened as 開く restores it and
+// checked as 計算 checks it.
+class OpenDesign {
 public:
-    explicit HiddenApplication(bool headless = false)
-    {
-        m_frame.setHeadless(headless);
-        m_workspace = new Workspace(m_frame);
-    }
+    explicit OpenDesign(SessionServices &services) : m_session(services) {}
 
-    MainFrame &frame() { return m_frame; }
+    const DesignCase &design() const { return m_session.design(); }
 
-    // Opens `path` as 開く does and checks the design as 計算 does. The reason when the file cannot be read
-    // or the design cannot be checked; nothing when the design holds a fresh check.
+    // The reason when the file cannot be read or the design cannot be checked; nothing when the design
+    // holds a fresh check.
     std::optional<QString> openAndCheck(const QString &path)
     {
         if (!QFileInfo(path).isFile())
             return QFileInfo::exists(path) ? u"not a file"_s : u"no such file"_s;
-        const ProjectReadResult read = m_workspace->projectCommands().openFile(path);
-        settleEvents(m_frame.isHeadless());
+        const ProjectReadResult read = m_session.project().openFile(path);
         if (read.status != ProjectReadStatus::Complete) {
-            const QString problem = ProjectCommands::readProblemText(read);
+            const QString problem = ProjectSession::readProblemText(read);
             return problem.isEmpty() ? u"the file cannot be read"_s : problem;
         }
         // The restore ends with the check 計算 runs; its refusal is the reason there is no report.
-        if (const std::optional<Refusal> &refusal = m_workspace->projectCommands().lastRefusal())
+        if (const std::optional<Refusal> &refusal = m_session.project().lastRefusal())
             return refusal->message;
         return std::nullopt;
     }
 
 private:
-    MainFrame m_frame;
-    Workspace *m_workspace = nullptr; // a child of the frame
+    DesignSession m_session;
 };
+
+// A PDF file of printed pages on `layout`.
+void preparePdf(QPdfWriter &pdf, const QPageLayout &layout)
+{
+    pdf.setResolution(kPrintResolution);
+    pdf.setPageLayout(layout);
+}
 
 // report [--cp932] FILE...
 int runReport(const QStringList &args)
@@ -166,8 +151,8 @@ int runReport(const QStringList &args)
     if (files.isEmpty())
         return usageError(u"report needs at least one project file"_s);
 
-    CliPlatformServices services;
-    HiddenApplication app(true);
+    CliSessionServices services;
+    OpenDesign app(services);
     // 書き込み appends to a file; the companion lets it append to a file of its own and passes the bytes on.
     QTemporaryDir scratch;
     const QString reportFile = scratch.filePath(QString::fromLatin1(kReportFileName));
@@ -190,7 +175,7 @@ int runReport(const QStringList &args)
         }
         bool verdictNo = false;
         if (cp932) {
-            const ReportWriteResult written = Kakikomi(app.frame().design(), reportFile);
+            const ReportWriteResult written = Kakikomi(app.design(), reportFile);
             QFile file(reportFile);
             const bool read = written.ok() && file.open(QIODevice::ReadOnly);
             const QByteArray bytes = read ? file.readAll() : QByteArray();
@@ -204,7 +189,7 @@ int runReport(const QStringList &args)
             writeOut(bytes);
             verdictNo = written.verdictNo;
         } else {
-            const ComposedReport report = composeReport(app.frame().design(), ReportOutput::TextFile);
+            const ComposedReport report = composeReport(app.design(), ReportOutput::TextFile);
             QString text;
             for (const ReportLine &line : report.lines)
                 text += line.text + u'\n';
@@ -266,8 +251,8 @@ int runPrint(const QStringList &args)
     if (!a)
         return status;
 
-    CliPlatformServices services;
-    HiddenApplication app;
+    CliSessionServices services;
+    OpenDesign app(services);
     if (const std::optional<QString> problem = app.openAndCheck(a->input)) {
         complain(a->input, *problem);
         return kExitCannotCheck;
@@ -278,10 +263,12 @@ int runPrint(const QStringList &args)
         writeErr(u"niruka-cli: "_s + error + u'\n');
         return kExitCannotCheck;
     }
-    // 印刷: the question about the largest catchment area, then the printer dialog.
-    services.answerNext(a->amax ? MsgAnswer::Yes : MsgAnswer::No);
-    services.printToPdfNext(part->fileName());
-    FilePrint(&app.frame(), app.frame().design());
+    // 印刷 with the largest catchment area as asked, on A4 whatever printer the machine has.
+    {
+        QPdfWriter pdf(part->fileName());
+        preparePdf(pdf, reportPageLayout());
+        printReport(pdf, composeReport(app.design(), ReportOutput::Page), a->amax);
+    }
     error = commitFile(*part, a->output);
     if (!error.isEmpty()) {
         writeErr(u"niruka-cli: "_s + error + u'\n');
@@ -290,11 +277,10 @@ int runPrint(const QStringList &args)
     return kExitOk;
 }
 
-// The diagram of the window's current settings at `dpi` on the printable area of the printer's page.
-QImage diagramPicture(const GraphScreen &graph, double dpi)
+// The diagram of the window's current settings at `dpi` on the printable area of the diagram's page.
+QImage diagramPicture(const DiagramSession &graph, double dpi)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    const QSizeF page = printer.pageLayout().paintRect(QPageLayout::Point).size();
+    const QSizeF page = diagramPrintLayout().paintRect(QPageLayout::Point).size();
     QImage image((page * dpi / 72.0).toSize(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
@@ -322,21 +308,13 @@ int runDiagram(const QStringList &args)
         return kExitCannotCheck;
     }
 
-    CliPlatformServices services;
-    GraphScreen graph;
-    auto *open = graph.findChild<QAction *>(u"Men_GOpn"_s);
-    auto *draw = graph.findChild<QPushButton *>(u"cmd1"_s);
-    auto *print = graph.findChild<QPushButton *>(u"cmd2"_s);
-    if (!open || !draw || !print) {
-        writeErr(u"niruka-cli: the diagram window lacks its commands\n"_s);
-        return kExitCannotCheck;
-    }
+    CliSessionServices services;
+    DiagramSession graph(services);
     // 開く with the file chosen, then グラフ 描画 with its checks.
-    services.chooseFileNext(a->input);
-    open->trigger();
+    graph.openSettingsFile(a->input);
     QStringList problems = services.takeMessages();
     if (problems.isEmpty()) {
-        draw->click();
+        graph.draw();
         problems = services.takeMessages();
     }
     if (!problems.isEmpty()) {
@@ -351,8 +329,11 @@ int runDiagram(const QStringList &args)
         return kExitCannotCheck;
     }
     if (suffix == u"pdf"_s) {
-        services.printToPdfNext(part->fileName());
-        print->click(); // グラフ 印刷
+        {
+            QPdfWriter pdf(part->fileName());
+            preparePdf(pdf, diagramPrintLayout());
+            graph.print(pdf); // グラフ 印刷
+        }
         problems = services.takeMessages();
         if (!problems.isEmpty()) {
             complain(a->output, problems.join(u'\n'));
@@ -400,6 +381,11 @@ Exit status:
   2  the input cannot be read or checked, or the command line is wrong; the reason is on standard error
 With several files the worst status counts. Nothing but the report goes to standard output.
 )"_s;
+}
+
+bool needsGui(const QStringList &arguments)
+{
+    return !arguments.isEmpty() && (arguments.first() == u"print"_s || arguments.first() == u"diagram"_s);
 }
 
 int run(const QStringList &arguments)

@@ -2,10 +2,9 @@
 #include "app/clicommands.h"
 #include "model/environment.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QHash>
-#include <QProxyStyle>
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -16,35 +15,25 @@ void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &mes
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-// No window of the companion is ever shown, yet every design screen it opens gets a sub-window frame that
-// asks the style for its title-bar icons; reading them from their image files once is enough.
-class IconCachingStyle : public QProxyStyle {
-public:
-    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
-    {
-        if (option)
-            return QProxyStyle::standardIcon(icon, option, widget);
-        auto it = m_icons.constFind(icon);
-        if (it == m_icons.cend())
-            it = m_icons.insert(icon, QProxyStyle::standardIcon(icon, option, widget));
-        return *it;
-    }
-
-private:
-    mutable QHash<int, QIcon> m_icons;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietToolkit);
-    QApplication app(argc, argv);
-    QApplication::setStyle(new IconCachingStyle);
-    niruka::installJapaneseEnvironment();
-    QApplication::setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+    QStringList command;
+    for (int i = 1; i < argc; ++i)
+        command << QString::fromLocal8Bit(argv[i]);
+    // A report reads and writes text: no window system, no fonts. Pages and pictures need the fonts.
+    std::unique_ptr<QCoreApplication> app;
+    if (niruka::cli::needsGui(command)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        niruka::installJapaneseEnvironment();
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        niruka::installJapaneseLocale();
+    }
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return niruka::cli::run(arguments);

@@ -6,9 +6,14 @@
 
 namespace niruka {
 
-void installJapaneseEnvironment()
+void installJapaneseLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+}
+
+void installJapaneseEnvironment()
+{
+    installJapaneseLocale();
     QFont::insertSubstitutions(QString::fromUtf8(kMinchoFamily),
                                {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝")});
     QFont::insertSubstitutions(QString::fromUtf8(kPGothicFamily),

@@ -2,9 +2,12 @@
 
 namespace niruka {
 
-// Japanese locale (so Han characters take Japanese glyph forms) and the font substitutions
-// that give the report its monospaced Mincho: "ＭＳ 明朝" → IPAMincho, "ＭＳ Ｐゴシック" → IPAPGothic.
-// Call once after the QGuiApplication exists.
+// The Japanese locale, so numbers and dates are written as the application writes them and Han
+// characters take Japanese glyph forms. Needs no QGuiApplication.
+void installJapaneseLocale();
+
+// The Japanese locale and the font substitutions that give the report its monospaced Mincho:
+// "ＭＳ 明朝" → IPAMincho, "ＭＳ Ｐゴシック" → IPAPGothic. Call once after the QGuiApplication exists.
 void installJapaneseEnvironment();
 
 // The family names the report and the diagram ask for.

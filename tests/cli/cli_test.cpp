@@ -410,7 +410,7 @@ TEST(CliDiagram, WritesThePrintedDiagramAsPdfAndPng)
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     const QImage image(png);
     ASSERT_FALSE(image.isNull());
-    // The printable area of an A4 or Letter page at 300 dpi, upright.
+    // The printable area of an A4 page at 300 dpi, upright, whatever printer the machine has.
     EXPECT_GT(image.width(), 2300);
     EXPECT_GT(image.height(), image.width());
     // Something is drawn, and not everything: count non-white pixels on a coarse grid.
@@ -428,6 +428,114 @@ TEST(CliDiagram, WritesThePrintedDiagramAsPdfAndPng)
     EXPECT_TRUE(text.contains(QStringLiteral("クッター公式"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("水量90％"))) << text.toStdString();
 }
+
+// ---------------------------------------------------------------------------------------------------
+// The page layouts, pinned: the paper, the page count and where the first words stand on each page
+// (pdftotext's word boxes, in points) of the printed report and diagram, and the size of the picture.
+// PDF bytes carry their creation time and are not compared. To change a pin on purpose: run with
+// NIRUKA_RECORD_PINS=1, diff, review, commit.
+
+QString pdfPin(const QString &pdf)
+{
+    QProcess info;
+    info.start(pdfTool("pdfinfo"), {pdf});
+    info.waitForFinished(30000);
+    QString pin;
+    for (const QString &line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n'))
+        if (line.startsWith(QStringLiteral("Page size:")) || line.startsWith(QStringLiteral("Pages:")))
+            pin += line.simplified() + u'\n';
+    QProcess boxes;
+    boxes.start(pdfTool("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    boxes.waitForFinished(30000);
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    // The first 24 words of every page.
+    const QRegularExpression pageRe(QStringLiteral("<page[^>]*>"));
+    const QRegularExpression wordRe(QStringLiteral(
+        "<word xMin=\"([^\"]+)\" yMin=\"([^\"]+)\" xMax=\"([^\"]+)\" yMax=\"([^\"]+)\">([^<]*)</word>"));
+    const QStringList pages = html.split(pageRe);
+    for (qsizetype p = 1; p < pages.size(); ++p) {
+        pin += QStringLiteral("page %1\n").arg(p);
+        auto words = wordRe.globalMatch(pages[p]);
+        for (int n = 0; n < 24 && words.hasNext(); ++n) {
+            const QRegularExpressionMatch m = words.next();
+            pin += QStringLiteral("%1 %2 %3 %4 %5\n")
+                       .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5));
+        }
+    }
+    return pin;
+}
+
+void expectPin(const QString &actual, const char *name)
+{
+    const QString path = data("cli/pins/") + QString::fromUtf8(name);
+    if (qEnvironmentVariableIsSet("NIRUKA_RECORD_PINS")) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        f.write(actual.toUtf8());
+        return;
+    }
+    EXPECT_EQ(actual.toStdString(), QString::fromUtf8(fileBytes(path)).toStdString()) << name;
+}
+
+struct PinCase {
+    const char *pin;
+    QStringList args; // after the input; the output is added
+    const char *input;
+    const char *output;
+};
+
+void PrintTo(const PinCase &c, std::ostream *os)
+{
+    *os << c.pin;
+}
+
+class PagePin : public ::testing::TestWithParam<PinCase> {};
+
+TEST_P(PagePin, PaperPagesAndWordBoxesAreAsPinned)
+{
+    const PinCase &c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString out = dir.filePath(QString::fromUtf8(c.output));
+    const CliRun r =
+        runCli(QStringList{c.args.first(), data(c.input), QStringLiteral("-o"), out} + c.args.mid(1));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    if (out.endsWith(QStringLiteral(".png"))) {
+        const QImage image(out);
+        ASSERT_FALSE(image.isNull());
+        expectPin(QStringLiteral("%1x%2 px, %3 x %4 dots per metre\n")
+                      .arg(image.width())
+                      .arg(image.height())
+                      .arg(image.dotsPerMeterX())
+                      .arg(image.dotsPerMeterY()),
+                  c.pin);
+        return;
+    }
+    if (pdfTool("pdfinfo").isEmpty() || pdfTool("pdftotext").isEmpty())
+        GTEST_SKIP() << "poppler-utils missing";
+    expectPin(pdfPin(out), c.pin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, PagePin,
+    ::testing::Values(
+        PinCase{"print-pipe-vp.txt", {QStringLiteral("print")}, "docs/pipe-vp.nrk", "r.pdf"},
+        PinCase{"print-pipe-vp-amax.txt",
+                {QStringLiteral("print"), QStringLiteral("--amax")},
+                "docs/pipe-vp.nrk",
+                "r.pdf"},
+        PinCase{"print-vu-split.txt", {QStringLiteral("print")}, "cli/vu-split-velocity.nrk", "r.pdf"},
+        PinCase{"diagram-vu2-kutter-pdf.txt", {QStringLiteral("diagram")}, "diagram/vu2-kutter.gra", "d.pdf"},
+        PinCase{
+            "diagram-vu2-kutter-png.txt", {QStringLiteral("diagram")}, "diagram/vu2-kutter.gra", "d.png"}),
+    [](const ::testing::TestParamInfo<PinCase> &info) {
+        std::string name = info.param.pin;
+        name = name.substr(0, name.find('.'));
+        for (char &ch : name)
+            if (ch == '-')
+                ch = '_';
+        return name;
+    });
 
 TEST(CliDiagram, SettingsThatFailTheDrawChecksExitTwo)
 {

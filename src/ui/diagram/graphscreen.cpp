@@ -2,20 +2,12 @@
 
 #include "diagram/curvefamily.h"
 #include "diagram/diagrampainter.h"
-#include "docs/diagramsettings.h"
-#include "engine/filloption.h"
-#include "model/environment.h"
-#include "model/numbertext.h"
-#include "session/defaultfolder.h"
-#include "session/designworkflow.h"
 #include "ui/mainwindow/platformservices.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,11 +17,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -40,17 +32,6 @@ namespace {
 
 constexpr double kSurfaceDpi = 96;   // the page surface is laid out at the logical screen resolution
 constexpr int kViewportHeight = 480; // the fixed window onto the page surface
-constexpr int kNewDepthPosition = 2; // "水深９.5割"
-
-QString defaultFolder()
-{
-    return defaultFileFolder(QCoreApplication::applicationDirPath(), QStringLiteral("ニルカグラフ"));
-}
-
-QString fileFilter()
-{
-    return QStringLiteral("ニルカグラフ(.gra) (*.gra)");
-}
 
 } // namespace
 
@@ -98,14 +79,12 @@ GraphScreen::GraphScreen(QWidget *parent) : QWidget(parent)
     buildUi();
 
     // Load: both lists filled, family 0 and depth "水深８割"; the page set up and the empty diagram drawn.
-    m_family->addItems(familyListTexts());
-    for (const std::string &line : circularFillList())
-        m_depth->addItem(QString::fromStdString(line));
-    m_family->setCurrentIndex(kDefaultFamilyPosition);
-    m_depth->setCurrentIndex(kCircularFillDefaultPosition);
+    m_family->addItems(DiagramSession::familyLines());
+    m_depth->addItems(DiagramSession::depthLines());
+    render();
     pageSetUp();
-    m_geometry = emptyDiagramGeometry(DiagramTarget::Screen, m_family->currentIndex());
-    m_surface->draw(m_geometry);
+    m_surface->draw(m_session.surfaceGeometry());
+    connectSession();
 }
 
 GraphScreen::~GraphScreen() = default;
@@ -115,18 +94,20 @@ void GraphScreen::buildUi()
     auto *menuBar = new QMenuBar(this);
     m_menu = menuBar->addMenu(QStringLiteral("グラフ(&G)"));
     m_menu->setObjectName(QStringLiteral("Men_Graph"));
-    m_new = m_menu->addAction(QStringLiteral("新規作成(&N)"), this, &GraphScreen::fileNew);
+    m_new = m_menu->addAction(QStringLiteral("新規作成(&N)"), this, [this] { m_session.fileNew(); });
     m_new->setObjectName(QStringLiteral("Men_GNew"));
-    m_open = m_menu->addAction(QStringLiteral("開く(&O)"), this, &GraphScreen::fileOpen);
+    m_open = m_menu->addAction(QStringLiteral("開く(&O)"), this, [this] { m_session.fileOpen(); });
     m_open->setObjectName(QStringLiteral("Men_GOpn"));
-    m_overwrite = m_menu->addAction(QStringLiteral("上書き保存(&S)"), this, &GraphScreen::fileOverwrite);
+    m_overwrite =
+        m_menu->addAction(QStringLiteral("上書き保存(&S)"), this, [this] { m_session.overwrite(); });
     m_overwrite->setObjectName(QStringLiteral("Men_GOvw"));
-    m_saveAs = m_menu->addAction(QStringLiteral("名前をつけて保存(&A)"), this, &GraphScreen::fileSaveAs);
+    m_saveAs =
+        m_menu->addAction(QStringLiteral("名前をつけて保存(&A)"), this, [this] { m_session.saveAs(); });
     m_saveAs->setObjectName(QStringLiteral("Men_GSav"));
     m_menu->addSeparator();
     m_close = m_menu->addAction(QStringLiteral("閉じる(&C)"), this, &GraphScreen::closeWindow);
     m_close->setObjectName(QStringLiteral("Men_GCls"));
-    connect(m_menu, &QMenu::aboutToShow, this, &GraphScreen::updateMenu);
+    connect(m_menu, &QMenu::aboutToShow, this, [this] { m_session.menuOpened(); });
 
     auto named = [](QWidget *w, const char *name) {
         w->setObjectName(QString::fromLatin1(name));
@@ -199,8 +180,12 @@ void GraphScreen::buildUi()
     outer->setMenuBar(menuBar);
     outer->addLayout(body);
 
-    connect(m_family, &QComboBox::activated, this, &GraphScreen::familySelected);
-    connect(m_draw, &QPushButton::clicked, this, &GraphScreen::drawClicked);
+    connect(m_family, &QComboBox::activated, this, [this](int position) {
+        m_session.selectFamily(position);
+        m_draw->setEnabled(true);
+        m_print->setEnabled(true);
+    });
+    connect(m_draw, &QPushButton::clicked, this, [this] { m_session.draw(); });
     connect(m_print, &QPushButton::clicked, this, &GraphScreen::printClicked);
 
     for (QWidget *w : {static_cast<QWidget *>(m_family), static_cast<QWidget *>(m_depth),
@@ -227,13 +212,60 @@ void GraphScreen::pageSetUp()
     m_scroll->setSingleStep(std::max(1, maximum / 4));
 }
 
+// What the fields show goes to the session as it changes, including changes a program makes; the user's
+// actions go to it as they happen. The session's changes come back as a render of the fields, a new
+// drawing on the page surface, or a focus move.
+void GraphScreen::connectSession()
+{
+    auto sync = [this](auto apply) {
+        return [this, apply](auto &&...) {
+            if (!m_rendering)
+                apply();
+        };
+    };
+    connect(m_family, &QComboBox::currentIndexChanged, this,
+            sync([this] { m_session.setFamilyRow(m_family->currentIndex()); }));
+    connect(m_depth, &QComboBox::currentIndexChanged, this,
+            sync([this] { m_session.setDepthRow(m_depth->currentIndex()); }));
+    auto formula = sync([this] { m_session.setFormulaMarks(m_manning->isChecked(), m_kutter->isChecked()); });
+    connect(m_manning, &QRadioButton::toggled, this, formula);
+    connect(m_kutter, &QRadioButton::toggled, this, formula);
+    connect(m_roughness, &QLineEdit::textChanged, this,
+            sync([this] { m_session.setRoughness(m_roughness->text()); }));
+    connect(m_runoff, &QLineEdit::textChanged, this, sync([this] { m_session.setRunoff(m_runoff->text()); }));
+    connect(m_intensity, &QLineEdit::textChanged, this,
+            sync([this] { m_session.setIntensity(m_intensity->text()); }));
+
+    m_session.onFieldsChanged = [this] { render(); };
+    m_session.onSurfaceChanged = [this] { m_surface->draw(m_session.surfaceGeometry()); };
+    m_session.onFocus = [this](const QString &control) { focusControl(control); };
+}
+
+void GraphScreen::render()
+{
+    const QScopedValueRollback<bool> rendering(m_rendering, true);
+    const DiagramFields &f = m_session.fields();
+    if (m_family->currentIndex() != f.familyRow)
+        m_family->setCurrentIndex(f.familyRow);
+    if (m_depth->currentIndex() != f.depthRow)
+        m_depth->setCurrentIndex(f.depthRow);
+    if (m_manning->isChecked() != f.manning || m_kutter->isChecked() != f.kutter) {
+        m_formulaGroup->setExclusive(false);
+        m_manning->setChecked(f.manning);
+        m_kutter->setChecked(f.kutter);
+        m_formulaGroup->setExclusive(true);
+    }
+    for (auto [field, text] : {std::pair{m_roughness, &f.roughness}, std::pair{m_runoff, &f.runoff},
+                               std::pair{m_intensity, &f.intensity}})
+        if (field->text() != *text)
+            field->setText(*text);
+    m_saveAs->setEnabled(m_session.menuState().saveAs);
+    m_overwrite->setEnabled(m_session.menuState().overwrite);
+}
+
 void GraphScreen::openFromMainMenu()
 {
-    m_roughness->setText(formatNumber(0.01, u"0.0#"));
-    if (m_fileName.isEmpty()) {
-        m_saveAs->setEnabled(false);
-        m_overwrite->setEnabled(false);
-    }
+    m_session.openFromMainMenu();
     show();
     if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
         frame->show();
@@ -245,13 +277,7 @@ void GraphScreen::openFromMainMenu()
 
 QString GraphScreen::closingStatusText(double capacity, double designFlow, bool conditionsOpen)
 {
-    if (!conditionsOpen)
-        return noResultStartHint();
-    if (capacity == 0)
-        return conditionsHint();
-    if (designFlow <= capacity)
-        return verdictOkHint();
-    return verdictExceedsHint();
+    return DiagramSession::closingStatusText(capacity, designFlow, conditionsOpen);
 }
 
 const QImage &GraphScreen::surfaceImage() const
@@ -259,248 +285,35 @@ const QImage &GraphScreen::surfaceImage() const
     return m_surface->image();
 }
 
-void GraphScreen::familySelected(int position)
-{
-    m_depth->setCurrentIndex(kNewDepthPosition);
-    const QString roughness = familyDefaultRoughness(position);
-    if (!roughness.isEmpty())
-        m_roughness->setText(roughness);
-    m_draw->setEnabled(true);
-    m_print->setEnabled(true);
-}
-
-void GraphScreen::readNumbers()
-{
-    m_settings.roughness = parseLeadingNumber(m_roughness->text());
-    m_settings.runoffCoeff = parseLeadingNumber(m_runoff->text());
-    m_settings.rainIntensity = parseLeadingNumber(m_intensity->text());
-}
-
-DiagramSettings GraphScreen::settingsFromFields() const
-{
-    DiagramSettings s = m_settings;
-    s.formula.reset();
-    if (m_manning->isChecked())
-        s.formula = VelocityFormula::Manning;
-    else if (m_kutter->isChecked())
-        s.formula = VelocityFormula::Kutter;
-    s.familyPosition = m_family->currentIndex();
-    return s;
-}
-
-void GraphScreen::drawOnScreen()
-{
-    readNumbers();
-    m_settings.depthPosition = m_depth->currentIndex();
-    m_settings = settingsFromFields();
-    m_drawn = DrawnState::Screen;
-    m_geometry = diagramGeometry(m_settings, DiagramTarget::Screen);
-    m_surface->draw(m_geometry);
-    ++m_screenDrawings;
-}
-
-// The click checks; n, C and I are read first and stay read when a check refuses.
-bool GraphScreen::passesChecks()
-{
-    readNumbers();
-    if (m_family->currentText().isEmpty()) {
-        showError(this, QStringLiteral("施設の種類を選択してください。"));
-        focusCaretAtStart(m_family);
-        return false;
-    }
-    if (m_depth->currentText().isEmpty()) {
-        showError(this, QStringLiteral("水深水量を選択してください。"));
-        focusCaretAtStart(m_depth);
-        return false;
-    }
-    // A negative value has no meaning here and would turn the curves over; it counts as missing.
-    if (m_settings.roughness <= 0) {
-        showError(this, QStringLiteral("粗度係数を入力してください。"));
-        focusCaretAtStart(m_roughness);
-        return false;
-    }
-    if (!m_manning->isChecked() && !m_kutter->isChecked()) {
-        showError(this, QStringLiteral("流速の計算方法を選択してください。"));
-        focusCaretAtStart(m_manning);
-        return false;
-    }
-    if (m_settings.runoffCoeff <= 0) {
-        showError(this, QStringLiteral("流出係数を入力してください。"));
-        focusCaretAtStart(m_runoff);
-        return false;
-    }
-    if (m_settings.rainIntensity <= 0) {
-        showError(this, QStringLiteral("1時間当たりの降雨強度を入力してください。"));
-        focusCaretAtStart(m_intensity);
-        return false;
-    }
-    return true;
-}
-
-void GraphScreen::drawClicked()
-{
-    if (passesChecks())
-        drawOnScreen();
-}
-
 void GraphScreen::printClicked()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!platform().choosePrinter(this, printer))
         return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        showError(this, QStringLiteral("印刷を開始できませんでした。"));
-        return;
-    }
-    m_drawn = DrawnState::Printed;
-    // n, C, I and the effective depth of the last drawing; family and formula as selected now.
-    const DiagramSettings settings = settingsFromFields();
-    const QSizeF page = printer.pageLayout().paintRect(QPageLayout::Point).size();
-    DiagramSurface surface = diagramSurface(page, DiagramTarget::Printer, printer.resolution());
-    surface.fontFamily = QString::fromUtf8(kPGothicFamily);
-    paintDiagram(painter, diagramGeometry(settings, DiagramTarget::Printer), surface);
-    painter.end();
-}
-
-void GraphScreen::updateMenu()
-{
-    const bool drawn = m_drawn != DrawnState::None;
-    m_saveAs->setEnabled(drawn);
-    m_overwrite->setEnabled(drawn && !m_fileName.isEmpty());
-}
-
-void GraphScreen::setFormula(bool manning, bool kutter)
-{
-    m_formulaGroup->setExclusive(false);
-    m_manning->setChecked(manning && !kutter);
-    m_kutter->setChecked(kutter);
-    m_formulaGroup->setExclusive(true);
-}
-
-void GraphScreen::fileNew()
-{
-    m_roughness->clear();
-    m_runoff->clear();
-    m_intensity->clear();
-    setFormula(false, false);
-    m_family->setCurrentIndex(kDefaultFamilyPosition);
-    m_depth->setCurrentIndex(kNewDepthPosition);
-    m_drawn = DrawnState::None;
-    m_geometry = emptyDiagramGeometry(DiagramTarget::Screen, m_family->currentIndex());
-    m_surface->draw(m_geometry);
-}
-
-DiagramSettingsRecord GraphScreen::recordFromFields() const
-{
-    DiagramSettingsRecord r;
-    r.familyPosition = m_family->currentIndex();
-    r.depthPosition = m_depth->currentIndex();
-    r.manning = m_manning->isChecked();
-    r.kutter = m_kutter->isChecked();
-    r.roughnessText = m_roughness->text();
-    r.runoffText = m_runoff->text();
-    r.intensityText = m_intensity->text();
-    return r;
-}
-
-void GraphScreen::applyRecord(const DiagramSettingsRecord &r, const bool *read)
-{
-    if (read[0]) {
-        m_family->setCurrentIndex(r.familyPosition);
-        familySelected(r.familyPosition);
-    }
-    if (read[1])
-        m_depth->setCurrentIndex(r.depthPosition);
-    if (read[2] || read[3])
-        setFormula(read[2] ? r.manning : m_manning->isChecked(), read[3] ? r.kutter : m_kutter->isChecked());
-    if (read[4])
-        m_roughness->setText(r.roughnessText);
-    if (read[5])
-        m_runoff->setText(r.runoffText);
-    if (read[6])
-        m_intensity->setText(r.intensityText);
-}
-
-void GraphScreen::fileOpen()
-{
-    m_fileName =
-        platform().openFileName(this, QStringLiteral("ニルカグラフを開く"), defaultFolder(), fileFilter());
-    if (m_fileName.isEmpty())
-        return;
-    openSettingsFile(m_fileName);
+    m_session.print(printer);
 }
 
 void GraphScreen::openSettingsFile(const QString &path)
 {
-    m_fileName = path;
-    const DiagramReadResult result = loadDiagramSettingsFile(m_fileName);
-    switch (result.status) {
-    case DiagramReadStatus::CannotOpen:
-        showError(this, QStringLiteral("ファイルを開けませんでした。"));
-        return;
-    case DiagramReadStatus::TooLarge:
-        showError(this, QStringLiteral("ニルカグラフのファイルではありません。"));
-        return;
-    case DiagramReadStatus::Incomplete:
-    case DiagramReadStatus::Damaged:
-        applyRecord(result.record, result.read.data());
-        showError(
-            this,
-            QStringLiteral("ファイルの内容に読み込めない行がありました。読み込めた項目だけを復元しました。"));
-        break;
-    case DiagramReadStatus::Complete:
-        applyRecord(result.record, result.read.data());
-        break;
-    }
-    // The draw button taking the focus draws the restored diagram at once.
+    if (m_session.openSettingsFile(path))
+        focusDrawButton();
+}
+
+// After a restore the focus passes the family list on its way to the draw button; the session has drawn
+// what was read, so the button taking the focus draws nothing more.
+void GraphScreen::focusDrawButton()
+{
     m_family->setFocus(Qt::OtherFocusReason);
-    const int before = m_screenDrawings;
-    m_drawOnFocus = true;
+    m_drawOnFocus = false;
     m_draw->setFocus(Qt::OtherFocusReason);
-    if (m_screenDrawings == before) {
-        m_drawOnFocus = false;
-        drawOnScreen(); // the window is not active, so no focus event came
-    }
 }
 
-bool GraphScreen::writeFile(const QString &path)
+void GraphScreen::focusControl(const QString &name)
 {
-    const QString error = saveDiagramSettingsFile(path, recordFromFields());
-    if (error.isEmpty())
-        return true;
-    showError(this, QStringLiteral("保存できませんでした。\n") + error);
-    return false;
-}
-
-void GraphScreen::fileSaveAs()
-{
-    m_fileName =
-        platform().saveFileName(this, QStringLiteral("ニルカグラフの保存"), defaultFolder(), fileFilter());
-    if (QFile existing(m_fileName); !m_fileName.isEmpty() && existing.open(QIODevice::ReadOnly)) {
-        existing.close();
-        const MsgAnswer answer =
-            platform().message(this, {QStringLiteral("上書き保存の確認"),
-                                      QStringLiteral("同名ファイルがあります。上書き保存しますか？"),
-                                      MsgButtons::YesNo, MsgIcon::Critical, MsgAnswer::No});
-        if (answer == MsgAnswer::No)
-            return;
-    }
-    if (m_fileName.isEmpty())
-        return;
-    writeFile(m_fileName);
-}
-
-void GraphScreen::fileOverwrite()
-{
-    if (m_fileName.isEmpty())
-        return; // nothing to overwrite; the item is disabled in this state
-    const MsgAnswer answer =
-        platform().message(this, {QStringLiteral("確認"), QStringLiteral("上書き保存してもよろしいですか？"),
-                                  MsgButtons::OkCancel, MsgIcon::None, MsgAnswer::Cancel});
-    if (answer != MsgAnswer::Ok)
-        return;
-    writeFile(m_fileName);
+    if (name == u"cmd1")
+        focusDrawButton();
+    else if (auto *w = findChild<QWidget *>(name))
+        focusCaretAtStart(w);
 }
 
 void GraphScreen::closeWindow()
@@ -571,7 +384,7 @@ bool GraphScreen::eventFilter(QObject *watched, QEvent *event)
             const bool draw = taken || m_drawOnFocus;
             m_drawOnFocus = false;
             if (draw)
-                drawOnScreen();
+                m_session.drawWithoutChecks();
         } else if (edit && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             QTimer::singleShot(0, edit,
                                [edit] { edit->setSelection(edit->text().size(), -edit->text().size()); });

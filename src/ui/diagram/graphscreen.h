@@ -8,6 +8,8 @@
 // status text to closingStatusText(capacity, designFlow, conditionsOpen) of its open design.
 
 #include "diagram/diagramgeometry.h"
+#include "session/diagramsession.h"
+#include "ui/diagram/parentedservices.h"
 
 #include <QImage>
 #include <QWidget>
@@ -24,12 +26,11 @@ class QScrollBar;
 namespace niruka {
 
 class GraphSurface;
-struct DiagramSettingsRecord;
 
 class GraphScreen : public QWidget {
     Q_OBJECT
 public:
-    enum class DrawnState { None = 0, Screen = 1, Printed = 2 };
+    using DrawnState = DiagramSession::DrawnState;
 
     explicit GraphScreen(QWidget *parent = nullptr);
     ~GraphScreen() override;
@@ -43,13 +44,17 @@ public:
     // The status text the main window shows after the diagram window closed, from its open design.
     static QString closingStatusText(double capacity, double designFlow, bool conditionsOpen);
 
-    QString diagramFileName() const { return m_fileName; }
-    DrawnState drawnState() const { return m_drawn; }
+    // The window's state and rules.
+    DiagramSession &session() { return m_session; }
+    const DiagramSession &session() const { return m_session; }
+
+    QString diagramFileName() const { return m_session.fileName(); }
+    DrawnState drawnState() const { return m_session.drawnState(); }
     // The settings of the last drawing (n, C and I stay as read even when a click check refused).
-    const DiagramSettings &currentSettings() const { return m_settings; }
+    const DiagramSettings &currentSettings() const { return m_session.currentSettings(); }
     // The geometry on the page surface now, and how many screen drawings have been made.
-    const DiagramGeometry &surfaceGeometry() const { return m_geometry; }
-    int screenDrawings() const { return m_screenDrawings; }
+    const DiagramGeometry &surfaceGeometry() const { return m_session.surfaceGeometry(); }
+    int screenDrawings() const { return m_session.screenDrawings(); }
     const QImage &surfaceImage() const;
 
 signals:
@@ -62,25 +67,13 @@ protected:
 
 private:
     void buildUi();
+    void connectSession();
     void pageSetUp();
-    void familySelected(int position);
-    void drawOnScreen();
-    void drawClicked();
+    void render();
     void printClicked();
-    bool passesChecks();
-    void readNumbers();
-    DiagramSettings settingsFromFields() const;
-
-    void fileNew();
-    void fileOpen();
-    void fileSaveAs();
-    void fileOverwrite();
     void closeWindow();
-    void updateMenu();
-    DiagramSettingsRecord recordFromFields() const;
-    void applyRecord(const DiagramSettingsRecord &record, const bool *read);
-    bool writeFile(const QString &path);
-    void setFormula(bool manning, bool kutter);
+    void focusControl(const QString &name);
+    void focusDrawButton();
     void focusSelectingAll(QLineEdit *field);
     void focusCaretAtStart(QWidget *field);
 
@@ -104,11 +97,9 @@ private:
     QAction *m_saveAs = nullptr;
     QAction *m_close = nullptr;
 
-    DiagramSettings m_settings;
-    DiagramGeometry m_geometry;
-    DrawnState m_drawn = DrawnState::None;
-    QString m_fileName;
-    int m_screenDrawings = 0;
+    ParentedServices m_services{this};
+    DiagramSession m_session{m_services};
+    bool m_rendering = false; // the fields are being set from the session, not by the user
     // The draw button is taking the focus by a way that draws (Enter from I, opening a settings file), as
     // opposed to getting it back when a menu, a box or another sub-window lets go of the focus.
     bool m_drawOnFocus = false;

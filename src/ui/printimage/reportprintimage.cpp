@@ -4,6 +4,8 @@
 #include "report/reportcomposer.h"
 #include "report/reportfile.h"
 #include "report/reportpainter.h"
+#include "session/reportcommands.h"
+#include "ui/diagram/parentedservices.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/platformservices.h"
 
@@ -45,16 +47,13 @@ QSize sheetSize(double dpiX, double dpiY)
 
 void writeReportFile(QWidget *parent, const DesignCase &design)
 {
-    const ReportWriteResult result = Kakikomi(design);
-    if (result.verdictNo)
-        platform().beep();
-    if (!result.ok())
-        showError(parent, result.error);
+    ParentedServices services(parent);
+    writeReportFile(services, design);
 }
 
 void openReportInEditor()
 {
-    platform().launchEditor(QString::fromLatin1(kReportFileName));
+    openReportInEditor(platform());
 }
 
 void prepareReportPrinter(QPrinter &printer)
@@ -66,10 +65,9 @@ void prepareReportPrinter(QPrinter &printer)
 
 bool FilePrint(QWidget *parent, const DesignCase &design)
 {
-    const MsgAnswer answer =
-        platform().message(parent, {u"確認"_s, u"最大流域面積を印刷しますか？"_s, MsgButtons::YesNoCancel,
-                                    MsgIcon::None, MsgAnswer::No});
-    if (answer == MsgAnswer::Cancel)
+    ParentedServices services(parent);
+    const std::optional<bool> maxArea = askMaxArea(services);
+    if (!maxArea)
         return false;
 
     QPrinter printer(QPrinter::HighResolution);
@@ -78,7 +76,7 @@ bool FilePrint(QWidget *parent, const DesignCase &design)
         return false;
 
     const ComposedReport report = composeReport(design, ReportOutput::Page);
-    if (printReport(printer, report, answer == MsgAnswer::Yes))
+    if (printReport(printer, report, *maxArea))
         platform().beep();
     return true;
 }
