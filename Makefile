@@ -1,7 +1,7 @@
 # make        build into build/
 # make run    start the application
 # make test   every test (ctest), the non-widget tests again under ASan/UBSan, the fuzz targets 20 s each
-# make test-long  the model-based test of the screens at length
+# make test-long  the model-based tests of the session and of the screens at length
 # make bench  the benchmarks (BASELINE=<an earlier build folder> adds its figures)
 # make fuzz   libFuzzer on the file readers (clang)
 # make deb    the Debian package build/niruka_VERSION_ARCH.deb (CPack)
@@ -30,9 +30,13 @@ test: build
 	$(MAKE) --no-print-directory test-asan
 	JOBS=$(JOBS) scripts/fuzz --if-clang --parallel 20
 
-# Random sessions on the screens, many more and longer than in `make test` (RapidCheck's settings).
+# Random sessions, many more and longer than in `make test` (RapidCheck's settings): on the screens, and
+# on the open design alone (LONG_SESSION_SEQUENCES of up to 60 steps).
 LONG_RC_PARAMS ?= max_success=20000 max_size=60
+LONG_SESSION_SEQUENCES ?= 100000
 test-long: build
+	cd $(BUILD) && NIRUKA_MODEL_SEQUENCES=$(LONG_SESSION_SEQUENCES) NIRUKA_MODEL_STEPS=60 \
+	  tests/session/model/session_model
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 RC_PARAMS="$(LONG_RC_PARAMS)" \
 	  tests/ui/ui_tst_model
 
