@@ -3,6 +3,7 @@
 #include "engine/catalogue.h"
 #include "engine/filloption.h"
 #include "model/numbertext.h"
+#include "session/facilityforms.h"
 #include "session/fieldtext.h"
 #include "session/intensityrules.h"
 #include "session/intensitysession.h"
@@ -82,35 +83,6 @@ QString *polygonField(PolygonForm &f, const QString &name)
     if (const int i = numberedIndex(name, QStringLiteral("txt_y"), 8); i >= 0)
         return &f.txt_y[static_cast<std::size_t>(i)];
     return nullptr;
-}
-
-PipeEntries pipeEntriesOf(FacilityKind kind, const PipeForm &f)
-{
-    return PipeEntries{kind, f.lst_pu, f.txt1, f.txt2, f.cbo1};
-}
-
-CircularEntries circularEntriesOf(const CircularForm &f)
-{
-    return CircularEntries{f.txt_m, f.txt1, f.txt2, f.txt3, f.cbo1};
-}
-
-DitchEntries ditchEntriesOf(const DitchForm &f)
-{
-    return DitchEntries{f.txt_m, f.txt1, f.txt2, f.txt3, f.txt4, f.txt5, f.txt6, f.cbo1};
-}
-
-PolygonEntries polygonEntriesOf(const PolygonForm &f)
-{
-    PolygonEntries e;
-    e.material = f.txt_m;
-    e.bottomWidth = f.txt1;
-    e.topWidth = f.txt2;
-    e.height = f.txt3;
-    e.gradient = f.txt4;
-    e.roughness = f.txt5;
-    e.x = f.txt_x;
-    e.y = f.txt_y;
-    return e;
 }
 
 bool isFacilityScreen(ScreenId s)
@@ -568,7 +540,7 @@ VelocityOutcome VelocitySession::runOn(ScreenId screen, VelocityFacility &vf) co
         screen = ScreenId::Conditions;
     switch (screen) {
     case ScreenId::VelocityPipe:
-        out = calculateVelocityPipe(vf, c, pipeEntriesOf(m_pipeKind, m_pipe));
+        out = calculateVelocityPipe(vf, c, pipeEntriesOf(m_pipe, m_pipeKind));
         break;
     case ScreenId::VelocityDitch:
         out = calculateVelocityDitch(vf, c, ditchEntriesOf(m_ditch));

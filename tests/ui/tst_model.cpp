@@ -6,6 +6,7 @@
 // steps.
 #include "coherence.h"
 #include "fakeplatformservices.h"
+#include "modelinputs.h"
 #include "quietmessages.h"
 #include "ui/calculators/intensityscreen.h"
 #include "ui/calculators/intensitywiring.h"
@@ -36,6 +37,10 @@ using namespace niruka;
 
 namespace {
 
+using test::files;
+using test::scratchDir;
+using test::texts;
+
 struct Counters {
     long sequences = 0;
     long steps = 0;
@@ -46,75 +51,6 @@ Counters &counters()
 {
     static Counters c;
     return c;
-}
-
-QTemporaryDir &scratchDir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-// Golden files, the refused hand-written files, and damaged copies made once per run.
-const QStringList &files()
-{
-    static const QStringList list = [] {
-        QStringList out;
-        for (const char *folder : {"docs", "cli"}) {
-            const QDir dir(QStringLiteral(NIRUKA_TEST_DATA "/") + QString::fromLatin1(folder));
-            for (const QString &name : dir.entryList({QStringLiteral("*.nrk")}, QDir::Files, QDir::Name))
-                out << dir.filePath(name);
-        }
-        const QStringList goldens = out;
-        int n = 0;
-        for (const QString &path : goldens) {
-            QFile f(path);
-            if (!f.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray bytes = f.readAll();
-            for (qsizetype cut : {bytes.size() / 3, 2 * bytes.size() / 3}) {
-                const QString damaged = scratchDir().filePath(QStringLiteral("cut-%1.nrk").arg(n++));
-                QFile out2(damaged);
-                if (out2.open(QIODevice::WriteOnly))
-                    out2.write(bytes.left(cut));
-                out << damaged;
-            }
-        }
-        const QString garbage = scratchDir().filePath(QStringLiteral("garbage.nrk"));
-        QFile g(garbage);
-        if (g.open(QIODevice::WriteOnly))
-            for (int i = 0; i < 700; ++i)
-                g.putChar(char((i * 73 + 5) % 256));
-        out << garbage;
-        return out;
-    }();
-    return list;
-}
-
-const QStringList &texts()
-{
-    static const QStringList t{QString(),
-                               QStringLiteral("0"),
-                               QStringLiteral("abc"),
-                               QStringLiteral("0.5"),
-                               QStringLiteral("0.8"),
-                               QStringLiteral("1"),
-                               QStringLiteral("10"),
-                               QStringLiteral("100"),
-                               QStringLiteral("3000"),
-                               QStringLiteral("10000"),
-                               QStringLiteral("0.013"),
-                               QStringLiteral("0.010"),
-                               QStringLiteral("0.3"),
-                               QStringLiteral("-1"),
-                               QStringLiteral("20"),
-                               QStringLiteral("5000"),
-                               QStringLiteral("40"),
-                               QStringLiteral("7"),
-                               QStringLiteral("300"),
-                               QStringLiteral("1.5"),
-                               QStringLiteral("2"),
-                               QStringLiteral("0.567")};
-    return t;
 }
 
 // The application under test: a main window with everything installed, its questions answered by the fake.
