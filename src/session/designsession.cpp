@@ -314,7 +314,7 @@ void DesignSession::tojiru()
     closeFacility(FacilityScreenId::Ditch);
     closeResult();
     closeFacility(FacilityScreenId::Polygon);
-    unloadCalculators();
+    m_calculators->discardAll();
     resetDesign();
     m_design.velocityFacility.screenGroup = 0;
 }
@@ -865,7 +865,7 @@ void DesignSession::weightedAverage()
     setDiagramMenuEnabled(false);
     setToolbarVisible(false);
     setStatus(runoffOpenStatusText());
-    openRunoffCalculator();
+    m_calculators->runoff().open();
 }
 
 void DesignSession::computeIntensity()
@@ -874,7 +874,7 @@ void DesignSession::computeIntensity()
     setDiagramMenuEnabled(false);
     setToolbarVisible(false);
     setStatus(intensityStatusText());
-    openIntensityCalculator();
+    m_calculators->intensity().open();
 }
 
 void DesignSession::chooseAllowance(bool on)
@@ -1121,46 +1121,16 @@ void DesignSession::wireCalculators()
     m_calculators->velocity().setEntryChanged(endResult);
 }
 
-void DesignSession::openRunoffCalculator()
-{
-    if (m_hooks.openRunoff)
-        m_hooks.openRunoff();
-    else
-        m_calculators->runoff().open();
-}
-
-void DesignSession::openIntensityCalculator()
-{
-    if (m_hooks.openIntensity)
-        m_hooks.openIntensity();
-    else
-        m_calculators->intensity().open();
-}
-
 // A runoff or intensity screen that is unloaded while it is shown (新規作成, 開く, 閉じる, direct entry)
 // gives back the diagram menu and the toolbar it took, as its own buttons would.
 void DesignSession::discardRunoff()
 {
-    if (m_hooks.discardRunoff)
-        m_hooks.discardRunoff();
-    else
-        m_calculators->runoff().discard();
+    m_calculators->runoff().discard();
 }
 
 void DesignSession::discardIntensity()
 {
-    if (m_hooks.discardIntensity)
-        m_hooks.discardIntensity();
-    else
-        m_calculators->intensity().discard();
-}
-
-void DesignSession::unloadCalculators()
-{
-    if (m_hooks.discardAll)
-        m_hooks.discardAll();
-    else
-        m_calculators->discardAll();
+    m_calculators->intensity().discard();
 }
 
 void DesignSession::runoffConfirmed(const QString &coeffText, const QString &areaText)
@@ -1210,7 +1180,7 @@ void DesignSession::intensityCancelled()
 
 CalculatorEntries DesignSession::calculatorEntries()
 {
-    return m_hooks.entries ? m_hooks.entries() : m_calculators->entries();
+    return m_calculators->entries();
 }
 
 } // namespace niruka

@@ -55,21 +55,6 @@ struct DesignLooks {
     ResultView result;                                // the result screen's texts and colour
 };
 
-// Calculators that live outside the session (the calculator windows that still keep their own state):
-// each hook that is set replaces the session's own calculator sessions for that step.
-struct CalculatorHooks {
-    std::function<void()> openRunoff;       // 加重平均
-    std::function<void()> openIntensity;    // 計算する
-    std::function<void()> discardRunoff;    // C 直接入力
-    std::function<void()> discardIntensity; // I 直接入力, a click or key in I
-    std::function<void()> discardAll;       // closing the design
-    std::function<CalculatorEntries()> entries;
-    std::function<void(ProjectRecord &)> collect;
-    // 開く: the record takes the current forms of the sections the file holds, then they are restored.
-    std::function<void(ProjectRecord &, const ProjectReadResult &)> formsBeforeRestore;
-    std::function<void(const ProjectRecord &, const ProjectReadResult &)> restore;
-};
-
 class DesignSession : public QObject, private SessionEvents {
     Q_OBJECT
 public:
@@ -98,8 +83,6 @@ public:
     CalculatorSessions &calculators();
     const CalculatorSessions &calculators() const;
     ProjectSession &project();
-    CalculatorHooks &calculatorHooks() { return m_hooks; }
-    const CalculatorHooks &calculatorHooks() const { return m_hooks; }
 
     // --- the main window -----------------------------------------------------------------------------
     void fileNew();            // 新規作成
@@ -210,11 +193,8 @@ private:
     void resetDesign();
     void drawPolygonSketch();
     void wireCalculators();
-    void openRunoffCalculator();
-    void openIntensityCalculator();
     void discardRunoff();
     void discardIntensity();
-    void unloadCalculators();
     QString *textField(const Control &field);
     int *currentRowOf(const Control &list);
 
@@ -232,7 +212,6 @@ private:
     bool m_resultOpen = false;
     ResultForm m_resultForm;
     bool m_exiting = false;
-    CalculatorHooks m_hooks;
 
     std::unique_ptr<CalculatorSessions> m_calculators;
     std::unique_ptr<ProjectSession> m_project;

@@ -94,7 +94,7 @@ public:
     // Keisan_1 and Keisan_2 on the current entries without the checks of "ＯＫ": the formatted I, or an empty
     // text when no formula is chosen or the value is undefined. Nothing is handed back.
     QString calculate();
-    // intensitywiring's restore: setForm, the river form, calculate (its I not handed back), the kept
+    // The project file's restore: setForm, the river form, calculate (its I not handed back), the kept
     // inflow-time numbers into the design, the inflow form; the screen stays hidden.
     void restore(const IntensityForm &form, const RiverTimeForm &river, const KeptInflowNumbers &kept,
                  const InflowTimeForm &inflow);

@@ -106,10 +106,7 @@ ProjectRecord ProjectSession::collect() const
         record.facility.polygon = s.facility().polygon;
     if (s.isOpen(ScreenId::Result))
         record.result = s.result();
-    if (s.calculatorHooks().collect)
-        s.calculatorHooks().collect(record);
-    else
-        s.calculators().collect(record);
+    s.calculators().collect(record);
     return record;
 }
 
@@ -190,33 +187,23 @@ ProjectReadResult ProjectSession::openFile(const QString &path)
 
     // The calculators: a section the file holds is read over the screen's current entries (the screen
     // is created hidden first), then restored; the intensity screen stays hidden in every case.
-    const CalculatorHooks &hooks = s.calculatorHooks();
     CalculatorSessions &calculators = s.calculators();
-    if (hooks.formsBeforeRestore) {
-        hooks.formsBeforeRestore(record, read);
-    } else {
-        if (read.intensityRead) {
-            IntensitySession &intensity = calculators.intensity();
-            intensity.ensure();
-            record.intensity = intensity.form();
-            record.river = intensity.riverForm();
-            record.inflow = intensity.inflowForm();
-        }
-        if (read.runoffRead) {
-            calculators.runoff().ensure();
-            record.runoff = calculators.runoff().form();
-        }
-        if (read.velocityRead)
-            record.velocity = calculators.velocity().forms();
+    if (read.intensityRead) {
+        IntensitySession &intensity = calculators.intensity();
+        intensity.ensure();
+        record.intensity = intensity.form();
+        record.river = intensity.riverForm();
+        record.inflow = intensity.inflowForm();
     }
+    if (read.runoffRead) {
+        calculators.runoff().ensure();
+        record.runoff = calculators.runoff().form();
+    }
+    if (read.velocityRead)
+        record.velocity = calculators.velocity().forms();
     reread();
-    if (hooks.restore) {
-        hooks.restore(record, read);
-    } else {
-        calculators.restore(record, read);
-        if (calculators.intensity().exists())
-            calculators.intensity().hide();
-    }
+    calculators.restore(record, read);
+    calculators.intensity().hide();
 
     // One check of everything restored, the calculators' values included (so the check sees the C and A
     // that the runoff screen handed back). Only a check that passes gives a result, shows the stored

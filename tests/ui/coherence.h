@@ -6,7 +6,9 @@
 
 #include "report/reportcomposer.h"
 #include "reportcoherence.h"
+#include "session/designsession.h"
 #include "session/designworkflow.h"
+#include "session/projectsession.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/projectcommands.h"
 #include "ui/mainwindow/workspace.h"
@@ -40,19 +42,16 @@ inline bool resultOnScreen(const MainFrame &frame)
     return frame.resultScreen() && frame.design().hasResult();
 }
 
-// What a new window prints after opening `path`; the refusal instead when it opens without a result.
-inline QStringList reportOfFreshWindow(const QString &path, bool *split, QString *refusal)
+// What a new design prints after opening `path`; the refusal instead when it opens without a result.
+inline QStringList reportOfFreshDesign(const QString &path, bool *split, QString *refusal)
 {
-    MainFrame frame;
-    frame.setHeadless(true);
-    auto *workspace = new Workspace(frame);
-    workspace->projectCommands().openFile(path);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (!resultOnScreen(frame)) {
+    DesignSession session;
+    session.project().openFile(path);
+    if (!session.resultShown()) {
         *refusal = QStringLiteral("no result");
         return {};
     }
-    return reportText(frame.design(), split);
+    return reportText(session.design(), split);
 }
 
 // The last saved file that a new window was shown to print the same report from; a session that saves
@@ -94,7 +93,7 @@ inline QString checkCoherence(MainFrame &frame, Workspace &workspace, const QStr
     }
     bool freshSplit = false;
     QString refusal;
-    const QStringList fresh = reportOfFreshWindow(scratchFile, &freshSplit, &refusal);
+    const QStringList fresh = reportOfFreshDesign(scratchFile, &freshSplit, &refusal);
     if (!refusal.isEmpty())
         return QStringLiteral("(b) the saved file opens without a result: ") + refusal;
     if (fresh != report || freshSplit != split) {

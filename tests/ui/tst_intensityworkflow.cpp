@@ -2,8 +2,9 @@
 // t = t1 + t2 and a calculated velocity, and the design checked with them; menus, toolbar and status
 // texts on the way; direct entry and closing the design unload the calculators.
 #include "fakeplatformservices.h"
+#include "session/calculatorsessions.h"
+#include "ui/calculators/auxiliarycalculators.h"
 #include "ui/calculators/intensityscreen.h"
-#include "ui/calculators/intensitywiring.h"
 #include "ui/calculators/runoffscreen.h"
 #include "ui/calculators/velocitycalculator.h"
 #include "ui/design/conditionsscreen.h"
@@ -206,7 +207,7 @@ void TestIntensityWorkflow::projectRecordRestoresCalculators()
         child<QListWidget>(calc->pipeScreen(), "lst_pu")->setCurrentRow(2);
         child<QLineEdit>(calc->pipeScreen(), "txt1")->setText("10");
         child<QComboBox>(calc->pipeScreen(), "cbo1")->setCurrentIndex(0);
-        aux->collect(record);
+        frame.session().calculators().collect(record);
     }
     QCOMPARE(record.runoff.txt_t[0], QStringLiteral("屋　根"));
     QCOMPARE(record.intensity.txt4, QStringLiteral("103.14"));
@@ -222,7 +223,7 @@ void TestIntensityWorkflow::projectRecordRestoresCalculators()
     frame.FileNew();
     ProjectReadResult read;
     read.intensityRead = read.runoffRead = read.velocityRead = true;
-    aux->restore(record, read);
+    frame.session().calculators().restore(record, read);
     ConditionsScreen *cs = frame.conditionsScreen();
     QCOMPARE(cs->cField()->text(), QStringLiteral("0.567"));
     QCOMPARE(cs->aField()->text(), QStringLiteral("300.00"));

@@ -3,8 +3,8 @@
 // saves and a file from a machine that writes decimal commas.
 #include "fakeplatformservices.h"
 #include "session/defaultfolder.h"
+#include "ui/calculators/auxiliarycalculators.h"
 #include "ui/calculators/intensityscreen.h"
-#include "ui/calculators/intensitywiring.h"
 #include "ui/calculators/runoffscreen.h"
 #include "ui/calculators/velocitycalculator.h"
 #include "ui/design/circularpipescreen.h"

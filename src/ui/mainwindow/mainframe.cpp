@@ -142,18 +142,6 @@ MainFrame::MainFrame(QWidget *parent) : QMainWindow(parent), m_session(sessionSe
     statusBar()->addWidget(m_msg, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    // The calculators are windows of their own: the session hands them their steps through here.
-    CalculatorHooks &hooks = m_session.calculatorHooks();
-    hooks.openRunoff = [this] { runCommandHandler("Command4"); };
-    hooks.openIntensity = [this] { runCommandHandler("Command2"); };
-    hooks.discardRunoff = [this] { emit closeRunoffScreenRequested(); };
-    hooks.discardIntensity = [this] { emit closeIntensityScreenRequested(); };
-    hooks.discardAll = [this] { emit designScreensClosing(); };
-    hooks.entries = [] { return CalculatorEntries{}; };
-    hooks.collect = [](ProjectRecord &) {};
-    hooks.formsBeforeRestore = [](ProjectRecord &, const ProjectReadResult &) {};
-    hooks.restore = [](const ProjectRecord &, const ProjectReadResult &) {};
-
     connect(&m_session, &DesignSession::screenOpened, this, &MainFrame::onScreenOpened);
     connect(&m_session, &DesignSession::screenClosed, this, &MainFrame::onScreenClosed);
     connect(&m_session, &DesignSession::screenShown, this, &MainFrame::onScreenShown);
@@ -188,9 +176,6 @@ MainFrame::~MainFrame()
     const auto windows = m_mdi->subWindowList();
     for (QMdiSubWindow *w : windows)
         delete w;
-    const auto screens = m_headlessScreens;
-    for (const QPointer<QWidget> &screen : screens)
-        delete screen.data();
 }
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event)
@@ -296,12 +281,6 @@ void MainFrame::placeAtTwips(QMdiSubWindow *window, int leftTwips, int topTwips)
 
 QMdiSubWindow *MainFrame::addScreen(QWidget *screen, int leftTwips, int topTwips)
 {
-    if (m_headless) {
-        screen->setParent(this); // a plain child, hidden
-        m_headlessScreens.removeAll(nullptr);
-        m_headlessScreens.append(screen);
-        return nullptr;
-    }
     QMdiSubWindow *sub = m_mdi->addSubWindow(screen, kScreenFlags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(screen->windowTitle());
@@ -437,11 +416,6 @@ ConditionsScreen *MainFrame::openConditionsScreen()
 void MainFrame::Tojiru()
 {
     m_session.tojiru();
-}
-
-void MainFrame::setCalculatorEntries(std::function<CalculatorEntries()> entries)
-{
-    m_session.calculatorHooks().entries = std::move(entries);
 }
 
 void MainFrame::showResult()

@@ -71,14 +71,8 @@ public:
     // Runs the handler of `name`, or says in the status bar that the command is not available yet.
     void runCommandHandler(const char *name);
 
-    // Adds `screen` as a sub-window at a position given in twips (1/1440 inch) and shows it. In a headless
-    // frame the screen becomes a hidden child of the frame instead and nullptr is returned.
+    // Adds `screen` as a sub-window at a position given in twips (1/1440 inch) and shows it.
     QMdiSubWindow *addScreen(QWidget *screen, int leftTwips, int topTwips);
-    // A frame that is never shown (the command-line companion) can skip what only matters on screen: its
-    // screens are neither wrapped in sub-windows nor placed, sized or shown, so their layouts never run.
-    // Set before the first screen is added.
-    void setHeadless(bool headless) { m_headless = headless; }
-    bool isHeadless() const { return m_headless; }
     int twipsToPixels(int twips) const;
     // Makes the sub-window that holds `screen` the active one.
     void activateScreen(QWidget *screen);
@@ -98,8 +92,6 @@ public:
     // screen. Returns the one already open.
     ConditionsScreen *openConditionsScreen();
 
-    // Where the check finds the calculators' entries (installed by the calculators; none until then).
-    void setCalculatorEntries(std::function<CalculatorEntries()> entries);
     // Shows the result screen for the check just stored in the design, or brings it to the front when it
     // already shows that check.
     void showResult();
@@ -136,14 +128,8 @@ public slots:
     void refreshFileCommands(); // the File menu opening
 
 signals:
-    // Tojiru has unloaded the screens of this window; screens of other parts unload theirs here.
-    void designScreensClosing();
     // The user confirmed the exit.
     void exitRequested();
-    // The conditions screen asks the intensity screen (I "直接入力", a click or key in the I field) or the
-    // runoff screen (C "直接入力") to close; those screens connect here.
-    void closeIntensityScreenRequested();
-    void closeRunoffScreenRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -168,9 +154,7 @@ private:
     QLabel *m_msg = nullptr;
     QHash<QString, QAction *> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
-    bool m_headless = false;
     bool m_rendering = false;
-    QList<QPointer<QWidget>> m_headlessScreens; // unloaded before the frame's members go
 
     QPointer<ConditionsScreen> m_conditions;
     QPointer<PipeScreen> m_pipe;

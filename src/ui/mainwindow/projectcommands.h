@@ -1,7 +1,6 @@
 #pragma once
 // The project-file commands of the main window: open (開く), save as (名前をつけて保存) and overwrite
-// (上書き保存), handed to the design session's ProjectSession. The calculator windows' part of the record is
-// collected from and restored into them through the session's calculator hooks.
+// (上書き保存), handed to the design session's ProjectSession.
 
 #include "docs/projectfile.h"
 #include "docs/projectrecord.h"
@@ -12,7 +11,6 @@
 
 namespace niruka {
 
-class AuxiliaryCalculators;
 class MainFrame;
 class ProjectSession;
 
@@ -20,7 +18,7 @@ class ProjectCommands : public QObject {
     Q_OBJECT
 public:
     // Installs the handlers "Men_FOpn", "Men_FOvw" and "Men_FSav" on `frame`; a child of the frame.
-    ProjectCommands(MainFrame &frame, AuxiliaryCalculators &calculators);
+    explicit ProjectCommands(MainFrame &frame);
 
     // 開く without the dialog: closes the open design (Tojiru), restores every screen in the written order,
     // sets the current file name and the conditions screen's title, then checks the design restored.
@@ -54,7 +52,6 @@ private:
     ProjectSession &project() const;
 
     MainFrame &m_frame;
-    AuxiliaryCalculators &m_calculators;
 };
 
 } // namespace niruka

@@ -2,8 +2,8 @@
 
 #include "session/designsession.h"
 #include "session/projectsession.h"
+#include "ui/calculators/auxiliarycalculators.h"
 #include "ui/calculators/intensityscreen.h"
-#include "ui/calculators/intensitywiring.h"
 #include "ui/calculators/runoffscreen.h"
 #include "ui/diagram/graphscreen.h"
 #include "ui/mainwindow/mainframe.h"
@@ -17,7 +17,7 @@ namespace niruka {
 Workspace::Workspace(MainFrame &frame) : QObject(&frame), m_frame(frame)
 {
     m_calculators = new AuxiliaryCalculators(frame);
-    m_projectCommands = new ProjectCommands(frame, *m_calculators);
+    m_projectCommands = new ProjectCommands(frame);
     installReportCommands(frame, [this] {
         // A report on one page leaves no room for the intensity screen beside it.
         if (IntensityScreen *screen = m_calculators->existingIntensityScreen())
