@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <memory>
 
 namespace niruka {
 
@@ -10,15 +11,52 @@ namespace {
 // Qt resolves this name through ICU to its Windows-932 table (ibm-943_P15A-2003).
 constexpr const char *kCodecName = "cp932";
 
-QStringEncoder makeEncoder()
-{
-    return QStringEncoder(kCodecName, QStringConverter::Flag::Stateless);
-}
+// Opening a converter is the costly part of a short conversion (ICU looks the name up in its alias tables
+// and builds the converter), and files are read line by line, so each thread keeps one decoder and one
+// encoder and lends them out. A converter is lent only in the state of a newly opened one:
+// - it lives on the heap and never moves: Qt registers the address of the converter's state with ICU, whose
+//   error callback counts the bad characters there;
+// - Stateless makes every conversion complete: an incomplete sequence at the end of the input is counted as
+//   an error and dropped, never kept for the next call;
+// - a converter that reported an error is thrown away: resetState() returns ICU to its initial state but
+//   (Qt 6.4) leaves the error count, so hasError() would stay true for every later conversion;
+// - after a clean conversion resetState() returns ICU to its initial state all the same, so that nothing
+//   a conversion could leave there outlives it.
+// A lease taken while another one of the same thread is out (a conversion inside a conversion) gets a new
+// converter of its own.
+template <typename Converter> class Lease {
+public:
+    Lease() : m_converter(std::move(cached()))
+    {
+        if (!m_converter)
+            m_converter = std::make_unique<Converter>(kCodecName, QStringConverter::Flag::Stateless);
+    }
+    ~Lease()
+    {
+        if (m_converter->hasError())
+            return;
+        m_converter->resetState();
+        if (!cached())
+            cached() = std::move(m_converter);
+    }
+    Lease(const Lease &) = delete;
+    Lease &operator=(const Lease &) = delete;
 
-QStringDecoder makeDecoder()
-{
-    return QStringDecoder(kCodecName, QStringConverter::Flag::Stateless);
-}
+    Converter *operator->() const noexcept { return m_converter.get(); }
+    Converter &operator*() const noexcept { return *m_converter; }
+
+private:
+    static std::unique_ptr<Converter> &cached()
+    {
+        thread_local std::unique_ptr<Converter> converter;
+        return converter;
+    }
+
+    std::unique_ptr<Converter> m_converter;
+};
+
+using EncoderLease = Lease<QStringEncoder>;
+using DecoderLease = Lease<QStringDecoder>;
 
 // Characters of JIS X 0208 that Unicode gives two code points: the one of the JIS table and the one of
 // the Windows table. Text typed on other systems holds the former ("〜" U+301C from many input methods);
@@ -70,8 +108,8 @@ bool isSingleByte(unsigned char b) noexcept
 bool icuExchangesControls()
 {
     static const bool exchanged = [] {
-        QStringEncoder encoder = makeEncoder();
-        const QByteArray probe = encoder.encode(QStringView(u"\x1A"));
+        EncoderLease encoder;
+        const QByteArray probe = encoder->encode(QStringView(u"\x1A"));
         return probe == QByteArray("\x7F", 1);
     }();
     return exchanged;
@@ -112,9 +150,9 @@ void fromIcuOutput(QString &text)
 // Decodes one character's bytes on its own; empty when they are not a character of the code page.
 QString decodeUnit(QByteArrayView unit)
 {
-    QStringDecoder decoder = makeDecoder();
-    QString s = decoder.decode(unit);
-    if (decoder.hasError() || s.size() != 1 || s.at(0) == QChar(QChar::ReplacementCharacter))
+    DecoderLease decoder;
+    QString s = decoder->decode(unit);
+    if (decoder->hasError() || s.size() != 1 || s.at(0) == QChar(QChar::ReplacementCharacter))
         return QString();
     fromIcuOutput(s);
     return s;
@@ -124,35 +162,37 @@ QString decodeUnit(QByteArrayView unit)
 
 bool cp932Available()
 {
-    return makeEncoder().isValid() && makeDecoder().isValid();
+    return EncoderLease()->isValid() && DecoderLease()->isValid();
 }
 
 Cp932Encoded encodeCp932(QStringView text)
 {
     Cp932Encoded result;
-    QStringEncoder encoder = makeEncoder();
-    if (!encoder.isValid()) {
-        // Without the code page nothing can be written faithfully.
-        if (!text.isEmpty()) {
-            result.unencodable = text.toString();
-            result.firstBadIndex = 0;
+    {
+        EncoderLease encoder;
+        if (!encoder->isValid()) {
+            // Without the code page nothing can be written faithfully.
+            if (!text.isEmpty()) {
+                result.unencodable = text.toString();
+                result.firstBadIndex = 0;
+            }
+            return result;
         }
-        return result;
-    }
-    const QString normalized = toIcuInput(text);
-    QByteArray bytes = encoder.encode(normalized);
-    if (!encoder.hasError()) {
-        result.bytes = std::move(bytes);
-        return result;
+        const QString normalized = toIcuInput(text);
+        QByteArray bytes = encoder->encode(normalized);
+        if (!encoder->hasError()) {
+            result.bytes = std::move(bytes);
+            return result;
+        }
     }
     // Find the characters at fault, one code point (surrogate pair included) at a time.
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype len =
             (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
         const QStringView unit = text.mid(i, len);
-        QStringEncoder single = makeEncoder();
-        [[maybe_unused]] const QByteArray probe = single.encode(toIcuInput(unit));
-        if (single.hasError()) {
+        EncoderLease single;
+        [[maybe_unused]] const QByteArray probe = single->encode(toIcuInput(unit));
+        if (single->hasError()) {
             if (result.firstBadIndex < 0)
                 result.firstBadIndex = i;
             if (!result.unencodable.contains(unit))
@@ -170,12 +210,14 @@ Cp932Encoded encodeCp932(QStringView text)
 Cp932Decoded decodeCp932(QByteArrayView bytes)
 {
     Cp932Decoded result;
-    QStringDecoder decoder = makeDecoder();
-    if (decoder.isValid()) {
-        result.text = decoder.decode(bytes);
-        if (!decoder.hasError()) {
-            fromIcuOutput(result.text);
-            return result;
+    {
+        DecoderLease decoder;
+        if (decoder->isValid()) {
+            result.text = decoder->decode(bytes);
+            if (!decoder->hasError()) {
+                fromIcuOutput(result.text);
+                return result;
+            }
         }
     }
     // Walk the bytes by the code page's structure and read each character on its own, so a bad byte

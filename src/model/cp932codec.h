@@ -5,6 +5,8 @@
 // A character that code page 932 cannot hold is reported, never dropped or replaced. The JIS forms of the
 // few characters that Unicode maps twice ("〜" U+301C, "−" U+2212, "‖" U+2016, "—" U+2014, "¢", "£", "¬")
 // are written as the same character of the code page and so read back in its Windows form.
+// Every function may be called from several threads at once; each call gives what a newly opened converter
+// gives, whatever the calls before it met.
 
 #include <QByteArray>
 #include <QByteArrayView>
