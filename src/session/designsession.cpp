@@ -382,6 +382,18 @@ void DesignSession::writeReport()
         showError(m_services, result.error);
 }
 
+void DesignSession::printImageOpened(int pages)
+{
+    setToolbarVisible(false);
+    if (pages == 1)
+        m_calculators->intensity().hide();
+}
+
+void DesignSession::printImageClosed()
+{
+    setToolbarVisible(true);
+}
+
 void DesignSession::diagramOpened()
 {
     setToolbarVisible(false);

@@ -101,6 +101,10 @@ public:
     void setDiagramMenuEnabled(bool enabled);
     void setReferenceMenuEnabled(bool enabled);
     void setConditionsTitle(const QString &path); // the file's native path as the conditions title
+    // 印刷ｲﾒｰｼﾞ: the print image of a report on `pages` pages opens (the toolbar goes, and a report on one
+    // page leaves no room for the intensity screen beside it), and closes again.
+    void printImageOpened(int pages);
+    void printImageClosed();
     // The diagram window opened from the main menu, and closed by its user.
     void diagramOpened();
     void diagramClosed(const QString &statusText);

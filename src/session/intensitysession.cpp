@@ -187,6 +187,7 @@ void IntensitySession::open()
     const IntensityForm before = shownForm(m_state.form);
     const IntensityEffect effect = IntensityRules::prepareOpening(m_state);
     apply(effect, !sameForm(before, shownForm(m_state.form)));
+    m_holdsChrome = true;
     setShown(true);
     m_events.focus(
         FocusRequest{Control{ScreenId::Intensity, QStringLiteral("cmd1")}, FocusStyle::Plain, false});
@@ -320,6 +321,7 @@ bool IntensitySession::ok()
             focusOn(refusal->focus, !refusal->caretAtStart);
         return false;
     }
+    m_holdsChrome = false;
     setShown(false);
     m_events.status(intensityDoneStatusText());
     if (m_handBacks.confirmed)
@@ -330,6 +332,7 @@ bool IntensitySession::ok()
 
 void IntensitySession::cancel()
 {
+    m_holdsChrome = false;
     setShown(false);
     m_events.status(intensityDoneStatusText());
     // The velocity calculator belongs to this screen and goes with it.
@@ -349,7 +352,8 @@ void IntensitySession::acceptVelocity(const QString &velocityText)
 
 void IntensitySession::discard()
 {
-    const bool shown = visible();
+    const bool holdsChrome = m_exists && m_holdsChrome;
+    m_holdsChrome = false;
     if (m_exists) {
         if (m_inflowExists)
             m_events.closed(ScreenId::InflowTime);
@@ -363,7 +367,7 @@ void IntensitySession::discard()
         m_events.closed(ScreenId::Intensity);
     }
     hideVelocity();
-    if (shown) {
+    if (holdsChrome) {
         hideVelocity();
         if (m_handBacks.cancelled)
             m_handBacks.cancelled();

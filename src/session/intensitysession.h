@@ -152,6 +152,9 @@ private:
     VelocitySession *m_velocity = nullptr;
     bool m_exists = false;
     bool m_visible = false;
+    // Opened by "計算する" and not yet closed by its own buttons: the screen holds the main window's
+    // diagram menu and toolbar, even while the print image hides it, and gives them back when unloaded.
+    bool m_holdsChrome = false;
     IntensityState m_state;
     // The helpers: kept forms while a helper does not exist, the live fields while it does.
     InflowTimeForm m_inflowKept, m_inflow;

@@ -1,5 +1,6 @@
 // The design session alone: 新規作成, the facility-kind switch, and 計算 with its refusals (the box first,
 // then the focus) and its result, without a widget.
+#include "session/calculatorsessions.h"
 #include "session/facilityforms.h"
 #include "session/fieldtext.h"
 #include "session/runoffrules.h"
@@ -453,6 +454,47 @@ TEST_F(DesignSessionTest, TheCalculatorsHandBackIntoTheConditions)
     EXPECT_FALSE(session.looks().iFlat);
     EXPECT_TRUE(session.conditions().opt3);
     EXPECT_EQ(session.design().intensityMode, IntensityMode::Direct);
+}
+
+// The print image of a one-page report hides the intensity screen; the screen still holds the diagram menu
+// and the toolbar it took, and gives them back when it is unloaded, as by its own キャンセル.
+TEST_F(DesignSessionTest, TheIntensityScreenHiddenByThePrintImageStillGivesBackTheMenus)
+{
+    struct Row {
+        const char *name;
+        int pages;
+        std::function<void(DesignSession &)> unload;
+    };
+    const Row rows[] = {
+        {"one page, I 直接入力", 1, [](DesignSession &s) { s.intensityDirect(); }},
+        {"one page, a click into I", 1, [](DesignSession &s) { s.clickInto(cond("txt_i")); }},
+        {"one page, 新規作成", 1, [](DesignSession &s) { s.fileNew(); }},
+        {"two pages, I 直接入力", 2, [](DesignSession &s) { s.intensityDirect(); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        computeVp100();
+        session.computeIntensity();
+        session.calculate();
+        ASSERT_TRUE(session.resultShown());
+        session.printImageOpened(row.pages);
+        EXPECT_FALSE(session.window().toolbarVisible);
+        EXPECT_EQ(session.intensity().visible(), row.pages == 2);
+        session.printImageClosed();
+        EXPECT_TRUE(session.window().toolbarVisible);
+        EXPECT_FALSE(session.window().diagramMenuEnabled);
+        row.unload(session);
+        EXPECT_FALSE(session.intensity().exists());
+        EXPECT_TRUE(session.window().diagramMenuEnabled);
+        EXPECT_TRUE(session.window().toolbarVisible);
+    }
+    // Hidden after a file's restore, it never held them: unloading it leaves the menu as it is.
+    computeVp100();
+    session.intensity().ensure();
+    session.intensity().hide();
+    session.setDiagramMenuEnabled(false);
+    session.intensityDirect();
+    EXPECT_FALSE(session.window().diagramMenuEnabled);
 }
 
 TEST_F(DesignSessionTest, TheQuestionsOfClosingAndEnding)

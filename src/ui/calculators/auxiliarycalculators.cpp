@@ -76,6 +76,16 @@ DesignSession &AuxiliaryCalculators::session() const
     return m_frame.session();
 }
 
+RunoffScreen *AuxiliaryCalculators::existingRunoffScreen() const
+{
+    return m_runoff;
+}
+
+IntensityScreen *AuxiliaryCalculators::existingIntensityScreen() const
+{
+    return m_intensity;
+}
+
 RunoffScreen *AuxiliaryCalculators::runoffScreen()
 {
     session().runoff().ensure();

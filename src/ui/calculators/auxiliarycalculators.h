@@ -29,8 +29,8 @@ public:
     IntensityScreen *intensityScreen();
     VelocityCalculator *velocityCalculator() const { return m_velocity; }
     // Null while the screen does not exist.
-    RunoffScreen *existingRunoffScreen() const { return m_runoff; }
-    IntensityScreen *existingIntensityScreen() const { return m_intensity; }
+    RunoffScreen *existingRunoffScreen() const;
+    IntensityScreen *existingIntensityScreen() const;
 
 private:
     DesignSession &session() const;

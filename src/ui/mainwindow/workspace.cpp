@@ -3,8 +3,6 @@
 #include "session/designsession.h"
 #include "session/projectsession.h"
 #include "ui/calculators/auxiliarycalculators.h"
-#include "ui/calculators/intensityscreen.h"
-#include "ui/calculators/runoffscreen.h"
 #include "ui/diagram/graphscreen.h"
 #include "ui/mainwindow/mainframe.h"
 #include "ui/mainwindow/projectcommands.h"
@@ -18,11 +16,7 @@ Workspace::Workspace(MainFrame &frame) : QObject(&frame), m_frame(frame)
 {
     m_calculators = new AuxiliaryCalculators(frame);
     m_projectCommands = new ProjectCommands(frame);
-    installReportCommands(frame, [this] {
-        // A report on one page leaves no room for the intensity screen beside it.
-        if (IntensityScreen *screen = m_calculators->existingIntensityScreen())
-            (screen->parentWidget() ? screen->parentWidget() : screen)->hide();
-    });
+    installReportCommands(frame);
     frame.setCommandHandler("Men_G", [this] { openGraph(); });
 }
 

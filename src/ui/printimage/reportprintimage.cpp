@@ -398,23 +398,21 @@ void ReportPrintImage::close()
 
 // ---------------------------------------------------------------------------------------------------
 
-void installReportCommands(MainFrame &frame, std::function<void()> hideIntensityScreen)
+void installReportCommands(MainFrame &frame)
 {
     auto current = std::make_shared<QPointer<ReportPrintImage>>();
-    frame.setCommandHandler("Men_FImg", [&frame, current, hideIntensityScreen] {
+    frame.setCommandHandler("Men_FImg", [&frame, current] {
         // One print image at a time: a second "印刷ｲﾒｰｼﾞ" starts over from page 1.
         if (*current)
             (*current)->close();
-        frame.toolBar()->hide();
         auto *image = new ReportPrintImage(frame.design(), frame.mdiArea(), &frame);
         *current = image;
         QObject::connect(image, &ReportPrintImage::closed, &frame, [&frame, image] {
-            frame.toolBar()->show();
+            frame.session().printImageClosed();
             image->deleteLater();
         });
+        frame.session().printImageOpened(image->isSplit() ? 2 : 1);
         image->open();
-        if (!image->isSplit() && hideIntensityScreen)
-            hideIntensityScreen();
     });
     frame.setCommandHandler("Men_FPrn", [&frame] { FilePrint(&frame, frame.design()); });
     frame.setCommandHandler("Men_FEWri", [&frame] { writeReportFile(&frame, frame.design()); });

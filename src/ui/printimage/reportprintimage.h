@@ -3,9 +3,9 @@
 // question about the largest catchment area, and the editor commands "書き込み" and "起動".
 //
 // installReportCommands() connects them to the main window's "印刷ｲﾒｰｼﾞ", "印刷" and "書き込み" commands.
-// By hand the main window would: FileImage: hide the toolbar; create a ReportPrintImage(design, host)
-// (host: its QMdiArea, any other widget, or null for top-level windows), connect closed() to showing the
-// toolbar again, call open(); when isSplit() is false also hide the intensity screen if it is shown.
+// By hand the main window would: FileImage: create a ReportPrintImage(design, host) (host: its QMdiArea,
+// any other widget, or null for top-level windows), tell the design session (printImageOpened with the
+// page count, and printImageClosed on closed()) and call open().
 // FilePrint: FilePrint(this, design). "書き込み(&W)": writeReportFile(this, design).
 // "起動(&O)": openReportInEditor().
 
@@ -24,9 +24,8 @@ struct DesignCase;
 class MainFrame;
 
 // Sets the frame's command handlers "Men_FImg" (print image), "Men_FPrn" (print) and "Men_FEWri"
-// (write the report file). `hideIntensityScreen` hides the rainfall-intensity screen if it is shown
-// (called when a print image of an unsplit report opens); it may be empty.
-void installReportCommands(MainFrame &frame, std::function<void()> hideIntensityScreen = {});
+// (write the report file).
+void installReportCommands(MainFrame &frame);
 
 // Appends the report to "Niruka.txt" in the working directory; a failing verdict beeps once, a failed
 // write is shown in an "エラーメッセージ" box.
