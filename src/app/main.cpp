@@ -36,8 +36,8 @@ int main(int argc, char **argv)
     }
 
     niruka::installJapaneseEnvironment();
-    // The screens' own font; the environment maps it to IPA P Gothic where Windows fonts are missing.
-    QApplication::setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+    // The screens' own font ("MS UI Gothic", IPA P Gothic where Windows fonts are missing).
+    QApplication::setFont(niruka::screenFont());
     // No application display name: Qt would append it to every title, and the boxes' titles are exact.
     // The installed desktop entry and icon carry this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.niruka.Niruka"));

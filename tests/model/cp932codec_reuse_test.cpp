@@ -83,20 +83,25 @@ std::string units(const QString &text)
         if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
             out += static_cast<char>(c.unicode());
         else
-            out += "<" + QString::number(c.unicode(), 16).toUpper().toStdString() + ">";
+            out += QStringLiteral("<%1>").arg(c.unicode(), 0, 16).toUpper().toStdString();
     }
     return out;
 }
 
 std::string describe(const Cp932Decoded &d)
 {
-    return "\"" + units(d.text) + "\", first bad byte " + std::to_string(d.firstBadOffset);
+    return QStringLiteral("\"%1\", first bad byte %2")
+        .arg(QString::fromStdString(units(d.text)))
+        .arg(d.firstBadOffset)
+        .toStdString();
 }
 
 std::string describe(const Cp932Encoded &e)
 {
-    return "[" + e.bytes.toHex(' ').toStdString() + "], unencodable \"" + units(e.unencodable) +
-           "\" first at " + std::to_string(e.firstBadIndex);
+    return QStringLiteral("[%1], unencodable \"%2\" first at %3")
+        .arg(QString::fromLatin1(e.bytes.toHex(' ')), QString::fromStdString(units(e.unencodable)))
+        .arg(e.firstBadIndex)
+        .toStdString();
 }
 
 Cp932Encoded expectedEncoding(const GoodText &good)
