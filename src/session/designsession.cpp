@@ -1133,8 +1133,8 @@ void DesignSession::wireCalculators()
     m_calculators->velocity().setEntryChanged(endResult);
 }
 
-// A runoff or intensity screen that is unloaded while it is shown (新規作成, 開く, 閉じる, direct entry)
-// gives back the diagram menu and the toolbar it took, as its own buttons would.
+// A runoff or intensity screen that is unloaded while it holds the diagram menu and the toolbar it took
+// (新規作成, 開く, 閉じる, direct entry) gives them back, as its own buttons would.
 void DesignSession::discardRunoff()
 {
     m_calculators->runoff().discard();
