@@ -352,7 +352,7 @@ void IntensitySession::acceptVelocity(const QString &velocityText)
 
 void IntensitySession::discard()
 {
-    const bool holdsChrome = m_exists && m_holdsChrome;
+    const bool gaveBack = holdsChrome();
     m_holdsChrome = false;
     if (m_exists) {
         if (m_inflowExists)
@@ -367,7 +367,7 @@ void IntensitySession::discard()
         m_events.closed(ScreenId::Intensity);
     }
     hideVelocity();
-    if (holdsChrome) {
+    if (gaveBack) {
         hideVelocity();
         if (m_handBacks.cancelled)
             m_handBacks.cancelled();

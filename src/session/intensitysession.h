@@ -43,6 +43,8 @@ public:
 
     bool exists() const noexcept { return m_exists; }
     bool visible() const noexcept { return m_exists && m_visible; }
+    // Opened by "計算する" and not yet closed by its own buttons (see m_holdsChrome).
+    bool holdsChrome() const noexcept { return m_exists && m_holdsChrome; }
     // The texts, options and what is shown and framed.
     const IntensityState &state() const noexcept { return m_state; }
     const IntensityForm &form() const noexcept { return m_state.form; }

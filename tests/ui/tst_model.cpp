@@ -110,6 +110,13 @@ struct Session {
 struct Model {};
 using Command = rc::state::Command<Model, Session>;
 
+// A number anywhere in [min, max): the size sets how many steps a sequence has, not which rows, texts or
+// variants a step may take (inRange alone scales its range with the size).
+int anyIn(int min, int max)
+{
+    return *rc::gen::resize(rc::kNominalSize, rc::gen::inRange(min, max));
+}
+
 void clickButton(QAbstractButton *b)
 {
     if (qobject_cast<QPushButton *>(b))
@@ -128,7 +135,7 @@ struct NewDesign : Command {
 };
 
 struct OpenFile : Command {
-    int file = *rc::gen::inRange(0, int(files().size()) + 1); // the last one: the dialog is cancelled
+    int file = anyIn(0, int(files().size()) + 1); // the last one: the dialog is cancelled
     void run(const Model &, Session &s) const override
     {
         if (file < files().size())
@@ -172,8 +179,8 @@ struct SaveAs : Command {
 
 // Typing into a field by keyboard only, the way Tab or Enter reaches it.
 struct TypeText : Command {
-    int field = *rc::gen::inRange(0, 1000);
-    int text = *rc::gen::inRange(0, int(texts().size()));
+    int field = anyIn(0, 1000);
+    int text = anyIn(0, int(texts().size()));
     void run(const Model &, Session &s) const override
     {
         const QList<QLineEdit *> fields = s.visible<QLineEdit>();
@@ -194,7 +201,7 @@ struct TypeText : Command {
 };
 
 struct ClickField : Command {
-    int field = *rc::gen::inRange(0, 1000);
+    int field = anyIn(0, 1000);
     void run(const Model &, Session &s) const override
     {
         QList<QWidget *> targets;
@@ -213,7 +220,7 @@ struct ClickField : Command {
 
 // Any option, check box or button of the screens (not the toolbar).
 struct ClickButton : Command {
-    int button = *rc::gen::inRange(0, 1000);
+    int button = anyIn(0, 1000);
     void run(const Model &, Session &s) const override
     {
         QList<QAbstractButton *> buttons;
@@ -228,8 +235,8 @@ struct ClickButton : Command {
 };
 
 struct ChooseLine : Command {
-    int list = *rc::gen::inRange(0, 1000);
-    int row = *rc::gen::inRange(-1, 16);
+    int list = anyIn(0, 1000);
+    int row = anyIn(-1, 16);
     void run(const Model &, Session &s) const override
     {
         const QList<QWidget *> lists = s.visibleOf<QListWidget, QComboBox>();
@@ -253,7 +260,7 @@ struct ChooseLine : Command {
 };
 
 struct PressEnter : Command {
-    int field = *rc::gen::inRange(0, 1000);
+    int field = anyIn(0, 1000);
     void run(const Model &, Session &s) const override
     {
         const QList<QWidget *> targets = s.visibleOf<QLineEdit, QListWidget>();
@@ -289,7 +296,7 @@ void press(QWidget *screen, const char *name)
 
 // A design the open facility screen accepts, and 計算: most sessions reach a result this way.
 struct CheckAValidDesign : Command {
-    int variant = *rc::gen::inRange(0, 4);
+    int variant = anyIn(0, 4);
     void run(const Model &, Session &s) const override
     {
         ConditionsScreen *c = s.frame.conditionsScreen();
