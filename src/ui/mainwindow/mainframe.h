@@ -5,7 +5,6 @@
 // session's events say.
 
 #include "model/designcase.h"
-#include "session/designcheck.h"
 #include "session/designsession.h"
 #include "session/designworkflow.h"
 #include "session/facilityswitch.h"
